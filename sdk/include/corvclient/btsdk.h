@@ -1,0 +1,10 @@
+/* The whole Btsdk_ client interface of libCorvClient. */
+#ifndef CORVCLIENT_BTSDK_H
+#define CORVCLIENT_BTSDK_H
+
+#include "btsdk_types.h"
+#include "btsdk_frame.h"
+#include "btsdk_init.h"
+#include "btsdk_local.h"
+
+#endif

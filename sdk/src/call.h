@@ -1,0 +1,179 @@
+// The two call patterns every operation is built from: the synchronous call under the
+// call mutex, and the waited asynchronous call that releases the mutex while it waits.
+//
+//   guint mode = 0, result = BTSDK_ER_FAIL;
+//   if (callSync<method::GetDiscoveryMode>("Btsdk_GetDiscoveryMode Error: %s\n", ins(),
+//                                          outs(&mode, &result))) ...
+//
+// Each call's argument types are checked against the method's row in methods.def at
+// compile time. A call returns true when the service answered without a D-Bus error;
+// on failure it has printed the operation's text (with "%s" filled by the error's
+// message) and the caller keeps its preset.
+#pragma once
+
+#include <tuple>
+#include <type_traits>
+
+#include "frame_state.h"
+#include "methods.h"
+#include "wire_types.h"
+
+namespace corv {
+
+template <typename... T>
+struct Ins {
+    std::tuple<T...> values;
+};
+template <typename... T>
+Ins<std::decay_t<T>...> ins(T&&... values) {
+    return {std::tuple<std::decay_t<T>...>(std::forward<T>(values)...)};
+}
+
+template <typename... T>
+struct Outs {
+    std::tuple<T...> pointers;
+};
+template <typename... T>
+Outs<T...> outs(T... pointers) {
+    return {std::tuple<T...>(pointers...)};
+}
+
+// Prints a failure text; a "%s" in it is replaced by the error's message.
+void printCallFailure(const char* text, const GError* error);
+
+// Prints the failure text for a call refused because a string argument is invalid.
+void refuseInvalidString(const char* failText);
+
+namespace detail {
+
+template <typename... T>
+auto flattenIns(const std::tuple<T...>& values) {
+    return std::apply(
+        [](const auto&... v) {
+            return std::tuple_cat(std::make_tuple(InTraits<std::decay_t<decltype(v)>>::type(),
+                                                  InTraits<std::decay_t<decltype(v)>>::pass(v))...);
+        },
+        values);
+}
+
+template <typename... T>
+auto flattenOuts(const std::tuple<T...>& pointers) {
+    return std::apply(
+        [](auto... p) {
+            return std::tuple_cat(std::make_tuple(OutTraits<decltype(p)>::type(),
+                                                  OutTraits<decltype(p)>::pass(p))...);
+        },
+        pointers);
+}
+
+inline bool validInput(const char* text) { return text && g_utf8_validate(text, -1, nullptr); }
+template <typename T>
+bool validInput(const T&) {
+    return true;
+}
+
+// dbus-glib aborts the process on a null or non-UTF-8 string argument, so such a call is
+// refused before it is built.
+template <typename... T>
+bool validInputs(const std::tuple<T...>& values, const char* failText) {
+    bool valid = std::apply([](const auto&... v) { return (validInput(v) && ...); }, values);
+    if (!valid) refuseInvalidString(failText);
+    return valid;
+}
+
+inline std::tuple<GType> end() { return std::tuple<GType>(G_TYPE_INVALID); }
+
+// The pending-call record of a waited call: shared by the caller and the reply handler.
+template <typename... O>
+struct Pending {
+    GMutex mutex;
+    GCond cond;
+    bool done = false;
+    bool ok = false;
+    const char* replyFailText;
+    std::tuple<O...> outputs;
+};
+
+template <typename... O>
+void onWaitedReply(DBusGProxy* proxy, DBusGProxyCall* call, gpointer data) {
+    auto* pending = static_cast<Pending<O...>*>(data);
+    GError* error = nullptr;
+    auto args = std::tuple_cat(flattenOuts(pending->outputs), end());
+    gboolean ok = std::apply(
+        [&](auto... a) { return dbus_g_proxy_end_call(proxy, call, &error, a...); }, args);
+    if (!ok) {
+        printCallFailure(pending->replyFailText, error);
+        g_clear_error(&error);
+    }
+    g_mutex_lock(&pending->mutex);
+    pending->ok = ok;
+    pending->done = true;
+    g_cond_signal(&pending->cond);
+    g_mutex_unlock(&pending->mutex);
+}
+
+}  // namespace detail
+
+// The synchronous call pattern.
+template <const Method& M, typename... I, typename... O>
+bool callSync(const char* failText, const Ins<I...>& in, const Outs<O...>& out) {
+    static_assert(signatureIs<InTraits<I>...>(M.in), "inputs differ from the method's row");
+    static_assert(signatureIs<OutTraits<O>...>(M.out), "outputs differ from the method's row");
+    if (!libraryStarted()) return false;
+    DBusGProxy* proxy = proxyFor(M.proxy);
+    if (!proxy || !detail::validInputs(in.values, failText)) return false;
+
+    auto args = std::tuple_cat(detail::flattenIns(in.values), detail::end(),
+                               detail::flattenOuts(out.pointers), detail::end());
+    GError* error = nullptr;
+    g_mutex_lock(g_btsdk_call_mutex);
+    gboolean ok = std::apply(
+        [&](auto... a) { return dbus_g_proxy_call(proxy, M.name, &error, a...); }, args);
+    g_mutex_unlock(g_btsdk_call_mutex);
+    if (!ok) {
+        printCallFailure(failText, error);
+        g_clear_error(&error);
+    }
+    return ok;
+}
+
+// The waited asynchronous call pattern: begins the call under the call mutex, releases
+// it and waits for the reply handler, which runs on the thread that dispatches the
+// proxy's connection. beginFailText is printed when the call cannot be begun,
+// replyFailText by the reply handler on a D-Bus error.
+template <const Method& M, typename... I, typename... O>
+bool callWaited(const char* beginFailText, const char* replyFailText, const Ins<I...>& in,
+                const Outs<O...>& out) {
+    static_assert(signatureIs<InTraits<I>...>(M.in), "inputs differ from the method's row");
+    static_assert(signatureIs<OutTraits<O>...>(M.out), "outputs differ from the method's row");
+    if (!libraryStarted()) return false;
+    DBusGProxy* proxy = proxyFor(M.proxy);
+    if (!proxy || !detail::validInputs(in.values, beginFailText)) return false;
+
+    detail::Pending<O...> pending{{}, {}, false, false, replyFailText, out.pointers};
+    g_mutex_init(&pending.mutex);
+    g_cond_init(&pending.cond);
+
+    auto args = std::tuple_cat(detail::flattenIns(in.values), detail::end());
+    g_mutex_lock(g_btsdk_call_mutex);
+    g_mutex_lock(&pending.mutex);
+    DBusGProxyCall* call = std::apply(
+        [&](auto... a) {
+            return dbus_g_proxy_begin_call(proxy, M.name, detail::onWaitedReply<O...>, &pending,
+                                           nullptr, a...);
+        },
+        args);
+    g_mutex_unlock(g_btsdk_call_mutex);
+
+    if (!call) {
+        g_printerr("%s", beginFailText);
+    } else {
+        while (!pending.done) g_cond_wait(&pending.cond, &pending.mutex);
+    }
+    g_mutex_unlock(&pending.mutex);
+    g_mutex_clear(&pending.mutex);
+    g_cond_clear(&pending.cond);
+    return call && pending.ok;
+}
+
+}  // namespace corv

@@ -1,0 +1,85 @@
+#include "drive_signal.h"
+
+#include <atomic>
+#include <vector>
+
+#include "detached_thread.h"
+#include "frame_state.h"
+
+namespace {
+// Each start of the thread gets a new generation; a thread leaves its loop as soon as
+// the current generation is no longer its own, so a quick stop and start never leaves
+// two threads iterating.
+std::atomic<unsigned> s_generation{0};
+std::atomic<bool> s_running{false};
+
+constexpr gulong kAcquireRetryUs = 2000;
+
+bool stillRunning(unsigned generation) {
+    return s_running.load() && s_generation.load() == generation;
+}
+}  // namespace
+
+namespace corv {
+
+void startDriveSignalThread() {
+    unsigned generation = ++s_generation;
+    s_running.store(true);
+    if (!startDetachedThread("corv-drive", drive_signal_thread, GUINT_TO_POINTER(generation), 0)) {
+        s_running.store(false);
+    }
+}
+
+}  // namespace corv
+
+extern "C" {
+
+gpointer drive_signal_thread(gpointer data) {
+    unsigned generation = GPOINTER_TO_UINT(data);
+    GMainContext* context = g_main_context_default();
+    while (stillRunning(generation)) {
+        // The context may be owned by an application loop; dispatch only when we own it.
+        if (!g_main_context_acquire(context)) {
+            g_usleep(kAcquireRetryUs);
+            continue;
+        }
+        g_main_context_iterate_my(context, TRUE, TRUE, nullptr);
+        g_main_context_release(context);
+    }
+    return nullptr;
+}
+
+void quit_drive_signal_thread(void) {
+    s_running.store(false);
+    g_main_context_wakeup(g_main_context_default());
+}
+
+gboolean g_main_context_iterate_my(GMainContext* context, gboolean block, gboolean dispatch,
+                                   GThread* /*self*/) {
+    gint maxPriority = 0;
+    g_main_context_prepare(context, &maxPriority);
+
+    // Start with room for 32 poll records and grow when the context asks for more.
+    std::vector<GPollFD> fds(32);
+    gint timeout = 0;
+    gint needed;
+    while ((needed = g_main_context_query(context, maxPriority, &timeout, fds.data(),
+                                          static_cast<gint>(fds.size()))) >
+           static_cast<gint>(fds.size())) {
+        fds.assign(static_cast<size_t>(needed), GPollFD{});
+    }
+    if (!block) timeout = 0;
+
+    GPollFunc poll = g_main_context_get_poll_func(context);
+    poll(fds.data(), static_cast<guint>(needed), timeout);
+
+    gboolean ready = g_main_context_check(context, maxPriority, fds.data(), needed);
+    if (dispatch) {
+        g_mutex_lock(g_btsdk_call_mutex);
+        g_main_context_dispatch(context);
+        g_mutex_unlock(g_btsdk_call_mutex);
+    }
+    return ready;
+}
+
+}  // extern "C"

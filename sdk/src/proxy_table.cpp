@@ -1,0 +1,97 @@
+#include "proxy_table.h"
+
+#include <cstdlib>
+
+#include "frame_state.h"
+
+namespace corv {
+namespace {
+
+#define CORV_AREA(suffix) "com.zel.corvane.btservice." suffix, "/com/zel/corvane/btservice/" suffix
+
+constexpr ProxyInfo kProxies[] = {
+    {CORV_AREA("btsdkinit"), "Failed to get name owner\n", ConnectionSlot::Request, false, true},
+    {CORV_AREA("btsdkinit"), "Failed to get name owner\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkinit"), "Failed to get name owner\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdklocal"), "Failed to get name owner\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkrmt"), "Failed to create rmt proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkrmt"), "Failed to create rmt proxy.\n", ConnectionSlot::Request2, true, true},
+    {CORV_AREA("btsdksec"), "Failed to create sec proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdksvc"), "Failed to create svc proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkshc"), "Failed to create shc proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkconn"), "Failed to create conn proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkftp"), "Failed to create ftp proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkopp"), "Failed to create opp proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkspp"), "Failed to create spp proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkdun"), "Failed to create dun proxy.\n", ConnectionSlot::Request, true, false},
+    {CORV_AREA("btsdkpan"), "Failed to create pan proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkhfp"), "Failed to create hfp proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkhfp"), "Failed to create hfp proxy.\n", ConnectionSlot::Callback, true, true},
+    {CORV_AREA("btsdkav"), "Failed to create av proxy.\n", ConnectionSlot::Request, true, true},
+    {CORV_AREA("btsdkav"), "Failed to create av proxy.\n", ConnectionSlot::Callback, true, true},
+    {CORV_AREA("btsdkhid"), "Failed to create hid proxy.\n", ConnectionSlot::Request, true, true},
+    {"com.zel.corvane.btservicecbk.btsdkcbk", "/com/zel/corvane/btservicecbk/btsdkcbk",
+     "Failed to get name owner for com.zel.corvane.", ConnectionSlot::Callback, true, true},
+};
+#undef CORV_AREA
+static_assert(sizeof(kProxies) / sizeof(kProxies[0]) == static_cast<size_t>(ProxyId::Count));
+
+DBusGProxy* g_proxies[static_cast<size_t>(ProxyId::Count)];
+
+constexpr int kDefaultTimeoutMs = 60000;
+
+// The test seam CORVCLIENT_CALL_TIMEOUT_MS; 0 when unset.
+int timeoutOverride() {
+    const char* text = std::getenv("CORVCLIENT_CALL_TIMEOUT_MS");
+    int ms = text ? std::atoi(text) : 0;
+    return ms > 0 ? ms : 0;
+}
+
+DBusGConnection* connectionOf(ConnectionSlot slot) {
+    switch (slot) {
+        case ConnectionSlot::Request:
+            return g_dbus_connection;
+        case ConnectionSlot::Request2:
+            return g_dbus_connection2;
+        case ConnectionSlot::Callback:
+            return g_dbus_cbk_connection;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const ProxyInfo& proxyInfo(ProxyId id) { return kProxies[static_cast<size_t>(id)]; }
+
+DBusGProxy*& proxySlot(ProxyId id) {
+    if (id == ProxyId::Rmt2) return g_btsdk_rmt_proxy2;
+    return g_proxies[static_cast<size_t>(id)];
+}
+
+DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection) {
+    const ProxyInfo& info = proxyInfo(id);
+    DBusGProxy*& slot = proxySlot(id);
+    slot = nullptr;
+    if (connection) {
+        if (info.takesMutex) g_mutex_lock(g_btsdk_call_mutex);
+        slot = dbus_g_proxy_new_for_name(connection, "com.zel.corvane", info.path, info.interface);
+        if (info.takesMutex) g_mutex_unlock(g_btsdk_call_mutex);
+    }
+    if (!slot) {
+        g_critical("%s", info.failMessage);
+        return nullptr;
+    }
+    int timeout = timeoutOverride();
+    if (timeout == 0 && info.setsTimeout) timeout = kDefaultTimeoutMs;
+    if (timeout > 0) dbus_g_proxy_set_default_timeout(slot, timeout);
+    return slot;
+}
+
+DBusGProxy* proxyFor(ProxyId id) {
+    DBusGProxy* proxy = proxySlot(id);
+    if (proxy) return proxy;
+    if (!libraryStarted()) return nullptr;
+    return createProxy(id, connectionOf(proxyInfo(id).connection));
+}
+
+}  // namespace corv

@@ -1,0 +1,116 @@
+#include "records.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace corv {
+
+void putU16(uint8_t* at, uint16_t v) {
+    at[0] = static_cast<uint8_t>(v);
+    at[1] = static_cast<uint8_t>(v >> 8);
+}
+
+void putU32(uint8_t* at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+uint16_t getU16(const uint8_t* at) { return static_cast<uint16_t>(at[0] | (at[1] << 8)); }
+
+uint32_t getU32(const uint8_t* at) {
+    return static_cast<uint32_t>(at[0]) | (static_cast<uint32_t>(at[1]) << 8) |
+           (static_cast<uint32_t>(at[2]) << 16) | (static_cast<uint32_t>(at[3]) << 24);
+}
+
+size_t localServerExtSize(uint16_t serviceClass) {
+    switch (serviceClass) {
+        case 0x1101:
+        case 0x1103:
+            return 8;
+        case 0x1105:
+            return 784;
+        case 0x1106:
+            return 264;
+        default:
+            return 0;
+    }
+}
+
+namespace {
+
+// Copies a name into its fixed field, cut at its NUL and always NUL-terminated.
+void putName(uint8_t* field, const char* name) {
+    size_t len = strnlen(name, BTSDK_SERVICE_NAME_LEN - 1);
+    std::memcpy(field, name, len);
+}
+
+void getName(const uint8_t* field, char* name) {
+    std::memcpy(name, field, BTSDK_SERVICE_NAME_LEN);
+    name[BTSDK_SERVICE_NAME_LEN - 1] = '\0';
+}
+
+// The image padded with zeros to at least `size` bytes.
+std::vector<uint8_t> padded(const uint8_t* image, size_t have, size_t size) {
+    std::vector<uint8_t> out(std::max(have, size), 0);
+    if (have) std::memcpy(out.data(), image, have);
+    return out;
+}
+
+}  // namespace
+
+std::vector<uint8_t> packLocalServerAttr(const BtsdkLocalServerAttr& attr) {
+    namespace f = wire::lsa;
+    size_t ext = 0;
+    if ((attr.mask & BTSDK_LSA_MASK_EXT) && attr.ext_attributes) {
+        ext = localServerExtSize(attr.service_class);
+    }
+    std::vector<uint8_t> image(wire::kAttrRecord + ext, 0);
+    putU16(&image[f::kMask], attr.mask);
+    putU16(&image[f::kClass], attr.service_class);
+    putName(&image[f::kName], attr.service_name);
+    putU16(&image[f::kSecurity], attr.security);
+    putU16(&image[f::kParam], attr.server_param);
+    putU32(&image[f::kValue], attr.server_value);
+    if (ext) std::memcpy(&image[wire::kAttrRecord], attr.ext_attributes, ext);
+    return image;
+}
+
+void unpackLocalServerAttr(const uint8_t* image, size_t size, BtsdkLocalServerAttr& attr,
+                           std::vector<uint8_t>& ext) {
+    namespace f = wire::lsa;
+    std::vector<uint8_t> rec = padded(image, size, wire::kAttrRecord);
+    attr.mask = getU16(&rec[f::kMask]);
+    attr.service_class = getU16(&rec[f::kClass]);
+    getName(&rec[f::kName], attr.service_name);
+    attr.security = getU16(&rec[f::kSecurity]);
+    attr.server_param = getU16(&rec[f::kParam]);
+    attr.server_value = getU32(&rec[f::kValue]);
+    ext.clear();
+    if (attr.mask & BTSDK_LSA_MASK_EXT) {
+        size_t extSize = localServerExtSize(attr.service_class);
+        rec = padded(image, size, wire::kAttrRecord + extSize);
+        ext.assign(rec.begin() + wire::kAttrRecord, rec.begin() + wire::kAttrRecord + extSize);
+    }
+}
+
+std::vector<uint8_t> packRemoteServiceAttr(const BtsdkRemoteServiceAttr& attr) {
+    namespace f = wire::rsa;
+    std::vector<uint8_t> image(wire::kAttrRecord, 0);
+    putU16(&image[f::kMask], attr.mask);
+    putU16(&image[f::kClass], attr.service_class);
+    putU32(&image[f::kValue], attr.value);
+    putName(&image[f::kName], attr.service_name);
+    putU16(&image[f::kStatus], attr.status);
+    return image;
+}
+
+void unpackRemoteServiceAttr(const uint8_t* image, size_t size, BtsdkRemoteServiceAttr& attr) {
+    namespace f = wire::rsa;
+    std::vector<uint8_t> rec = padded(image, size, wire::kAttrRecord);
+    attr.mask = getU16(&rec[f::kMask]);
+    attr.service_class = getU16(&rec[f::kClass]);
+    attr.value = getU32(&rec[f::kValue]);
+    getName(&rec[f::kName], attr.service_name);
+    attr.status = getU16(&rec[f::kStatus]);
+}
+
+}  // namespace corv

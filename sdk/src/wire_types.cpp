@@ -1,0 +1,22 @@
+#include "wire_types.h"
+
+#include <cstring>
+
+namespace corv {
+
+ByteArray::ByteArray(const void* data, size_t size)
+    : array_(g_array_sized_new(FALSE, FALSE, 1, static_cast<guint>(size))) {
+    if (size) g_array_append_vals(array_, data, static_cast<guint>(size));
+}
+
+ByteArray::~ByteArray() {
+    if (array_) g_array_free(array_, TRUE);
+}
+
+void OutBytes::copyTo(void* dest, size_t size) const {
+    size_t have = this->size() < size ? this->size() : size;
+    if (have) std::memcpy(dest, data(), have);
+    if (have < size) std::memset(static_cast<char*>(dest) + have, 0, size - have);
+}
+
+}  // namespace corv
