@@ -14,6 +14,11 @@ std::atomic<unsigned> s_generation{0};
 std::atomic<bool> s_running{false};
 
 constexpr gulong kAcquireRetryUs = 2000;
+// After an idle iteration the thread pauses briefly before it takes the context again,
+// so that an application loop waiting to own the context gets its turn.
+constexpr gulong kIdleYieldUs = 200;
+
+constexpr gint kMaxPollMs = 250;
 
 bool stillRunning(unsigned generation) {
     return s_running.load() && s_generation.load() == generation;
@@ -43,8 +48,9 @@ gpointer drive_signal_thread(gpointer data) {
             g_usleep(kAcquireRetryUs);
             continue;
         }
-        g_main_context_iterate_my(context, TRUE, TRUE, nullptr);
+        gboolean ready = g_main_context_iterate_my(context, TRUE, TRUE, nullptr);
         g_main_context_release(context);
+        if (!ready) g_usleep(kIdleYieldUs);
     }
     return nullptr;
 }
@@ -68,7 +74,12 @@ gboolean g_main_context_iterate_my(GMainContext* context, gboolean block, gboole
            static_cast<gint>(fds.size())) {
         fds.assign(static_cast<size_t>(needed), GPollFD{});
     }
-    if (!block) timeout = 0;
+    // A bounded wait lets a waiting owner of the context take its turn (see above).
+    if (!block) {
+        timeout = 0;
+    } else if (timeout < 0 || timeout > kMaxPollMs) {
+        timeout = kMaxPollMs;
+    }
 
     GPollFunc poll = g_main_context_get_poll_func(context);
     poll(fds.data(), static_cast<guint>(needed), timeout);

@@ -1,0 +1,62 @@
+// corvctl: a command-line client of the Corvane Bluetooth service.
+#include <cstdio>
+#include <cstring>
+
+#include "command.h"
+#include "corvclient/btsdk.h"
+
+namespace corvctl {
+
+int fail(const std::string& text, unsigned result) {
+    std::fprintf(stderr, "corvctl: %s (result %u)\n", text.c_str(), result);
+    return 1;
+}
+
+namespace {
+
+const Command* const kGroups[] = {kLocalCommands};
+
+const Command* findCommand(const char* name) {
+    for (const Command* group : kGroups) {
+        for (const Command* c = group; c->name; ++c) {
+            if (std::strcmp(c->name, name) == 0) return c;
+        }
+    }
+    return nullptr;
+}
+
+void usage(FILE* out) {
+    std::fprintf(out, "Usage: corvctl COMMAND [ARGUMENTS]\n\nCommands:\n");
+    for (const Command* group : kGroups) {
+        for (const Command* c = group; c->name; ++c) {
+            std::string head = std::string(c->name) + (c->usage[0] ? " " : "") + c->usage;
+            std::fprintf(out, "  %-22s %s\n", head.c_str(), c->summary);
+        }
+    }
+    std::fprintf(out,
+                 "\nThe service is reached on the system bus (DBUS_SYSTEM_BUS_ADDRESS).\n"
+                 "Exit status: 0 success, 1 the service refused or failed, 2 wrong usage.\n");
+}
+
+}  // namespace
+}  // namespace corvctl
+
+int main(int argc, char** argv) {
+    using namespace corvctl;
+    if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
+        usage(argc < 2 ? stderr : stdout);
+        return argc < 2 ? 2 : 0;
+    }
+    const Command* command = findCommand(argv[1]);
+    if (!command) {
+        std::fprintf(stderr, "corvctl: unknown command '%s' (see corvctl --help)\n", argv[1]);
+        return 2;
+    }
+    if (Btsdk_ClientInit() != BTSDK_OK) {
+        std::fprintf(stderr, "corvctl: cannot reach the system bus\n");
+        return 1;
+    }
+    int status = command->run(Args(argv + 2, argv + argc));
+    Btsdk_ClientUninit();
+    return status;
+}

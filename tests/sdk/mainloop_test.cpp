@@ -1,0 +1,90 @@
+// An application whose main thread runs a GMainLoop on the default context. With
+// CORVCLIENT_APP_MAIN_LOOP=1 it has declared so and the library starts no drive-signal
+// thread; without it the drive-signal thread runs but yields the context to the
+// application's loop. Either way signals and waited replies are dispatched on the main
+// thread, and calls from other threads work.
+#include <gtest/gtest.h>
+
+#include <pthread.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <thread>
+
+#include "corvclient/btsdk.h"
+#include "harness.h"
+#include "sdk_test_util.h"
+
+namespace {
+
+pthread_t s_mainThread;
+std::atomic<int> s_tracesOnMain{0};
+std::atomic<int> s_tracesElsewhere{0};
+
+void onTrace(BTUINT32, BTUINT8 kind, BTINT32, BTUINT8*) {
+    if (kind != 0x7E) return;
+    if (pthread_equal(pthread_self(), s_mainThread)) {
+        ++s_tracesOnMain;
+    } else {
+        ++s_tracesElsewhere;
+    }
+}
+
+bool declared() {
+    const char* env = std::getenv("CORVCLIENT_APP_MAIN_LOOP");
+    return env && std::string(env) == "1";
+}
+
+TEST(AppMainLoop, SignalsAndRepliesAreDispatchedByTheApplicationLoop) {
+    corvtest::StandInService& service = corvtest::StandInService::instance();
+    EXPECT_EQ(corvtest::threadsNamed("corv-drive"), declared() ? 0 : 1);
+
+    GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
+    // The worker starts once the main thread's loop owns the default context: an idle
+    // source reports only when the main thread dispatches it.
+    static std::atomic<bool> loopOwnsContext{false};
+    g_idle_add(
+        [](gpointer) -> gboolean {
+            if (!pthread_equal(pthread_self(), s_mainThread)) return G_SOURCE_CONTINUE;
+            loopOwnsContext = true;
+            return G_SOURCE_REMOVE;
+        },
+        nullptr);
+    BTRESULT started = BTSDK_ER_FAIL;
+    BTRESULT classResult = BTSDK_ER_FAIL;
+    BTRESULT traceResult = BTSDK_ER_FAIL;
+    bool traced = false;
+    std::thread worker([&] {
+        if (!corvtest::waitFor([] { return loopOwnsContext.load(); })) {
+            g_main_loop_quit(loop);
+            return;
+        }
+        BTUINT32 cls = 0;
+        classResult = Btsdk_GetLocalDeviceClass(&cls);
+        started = Btsdk_StartBluetooth();  // its reply is dispatched by the main loop
+        traceResult = Btsdk_RegisterTraceCallback(onTrace);
+        service.emitSignal("btsdkinit", "log_tester_data", "(byte 0x7e, 1, [byte 1])");
+        traced = corvtest::waitFor([] { return s_tracesOnMain + s_tracesElsewhere > 0; });
+        g_main_loop_quit(loop);
+    });
+    g_main_loop_run(loop);
+    worker.join();
+    g_main_loop_unref(loop);
+
+    EXPECT_EQ(classResult, BTSDK_OK);
+    EXPECT_EQ(started, BTSDK_OK);
+    EXPECT_EQ(traceResult, BTSDK_OK);
+    EXPECT_TRUE(traced);
+    EXPECT_EQ(s_tracesOnMain.load(), 1);
+    EXPECT_EQ(s_tracesElsewhere.load(), 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    s_mainThread = pthread_self();
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new corvtest::ServiceEnvironment);
+    testing::AddGlobalTestEnvironment(new corvtest::ClientEnvironment);
+    return RUN_ALL_TESTS();
+}

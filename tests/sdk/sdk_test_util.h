@@ -1,0 +1,33 @@
+// Helpers shared by the client library's tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace corvtest {
+
+// Number of threads of this process whose name is `name`.
+int threadsNamed(const std::string& name);
+
+// Number of bus connections that belong to this process (unique names whose owner is
+// this process id), asked of the bus daemon over a fresh GDBus connection.
+int busConnectionsOfThisProcess();
+
+// Starts the library once for the test process. Add it after the service environment:
+// environments are set up in the order they were added.
+class ClientEnvironment : public testing::Environment {
+public:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// Runs body with standard error captured and returns what was written.
+template <typename Body>
+std::string stderrOf(Body&& body) {
+    testing::internal::CaptureStderr();
+    body();
+    return testing::internal::GetCapturedStderr();
+}
+
+}  // namespace corvtest
