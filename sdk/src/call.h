@@ -16,6 +16,7 @@
 
 #include "frame_state.h"
 #include "methods.h"
+#include "corvclient/btsdk_types.h"
 #include "wire_types.h"
 
 namespace corv {
@@ -174,6 +175,18 @@ bool callWaited(const char* beginFailText, const char* replyFailText, const Ins<
     g_mutex_clear(&pending.mutex);
     g_cond_clear(&pending.cond);
     return call && pending.ok;
+}
+
+}  // namespace corv
+
+namespace corv {
+
+// The commonest operation: inputs in, the service's result code out (preset 770).
+template <const Method& M, typename... I>
+BTRESULT callForResult(const char* failText, I... inputs) {
+    guint result = BTSDK_ER_FAIL;
+    callSync<M>(failText, ins(inputs...), outs(&result));
+    return result;
 }
 
 }  // namespace corv

@@ -3,6 +3,7 @@
 #include "call.h"
 #include "corvclient/btsdk_init.h"
 #include "corv_marshal.h"
+#include "signal_subscription.h"
 
 using namespace corv;
 
@@ -21,13 +22,8 @@ void onLogTesterData(DBusGProxy*, guchar kind, gint value, GArray* data, gpointe
 void subscribeTrace(DBusGProxy* proxy) {
     if (s_traceSubscribed) return;
     s_traceSubscribed = true;
-    dbus_g_object_register_marshaller(g_cclosure_user_marshal_VOID__UCHAR_INT_BOXED, G_TYPE_NONE,
-                                      G_TYPE_UCHAR, G_TYPE_INT, DBUS_TYPE_G_UCHAR_ARRAY,
-                                      G_TYPE_INVALID);
-    dbus_g_proxy_add_signal(proxy, signal::LogTesterData.name, G_TYPE_UCHAR, G_TYPE_INT,
-                            DBUS_TYPE_G_UCHAR_ARRAY, G_TYPE_INVALID);
-    dbus_g_proxy_connect_signal(proxy, signal::LogTesterData.name, G_CALLBACK(onLogTesterData),
-                                nullptr, nullptr);
+    subscribeSignal(proxy, signal::LogTesterData, G_CALLBACK(onLogTesterData),
+                    g_cclosure_user_marshal_VOID__UCHAR_INT_BOXED);
 }
 
 BTBOOL askBoolean(bool answered, guint value) { return answered ? static_cast<BTBOOL>(value & 0xFF) : 0; }
@@ -67,19 +63,15 @@ BTBOOL Btsdk_IsBluetoothReady(void) {
 BTRESULT Btsdk_WritePrivateProfileString(const char* section, const char* key, const char* value,
                                          const char* file) {
     if (!section || !key || !value || !file) return BTSDK_ER_INVALID_PARAMETER;
-    guint result = BTSDK_ER_FAIL;
-    callSync<method::WritePrivateProfileString>("Btsdk_WritePrivateProfileString Error: %s\n",
-                                                ins(section, key, value, file), outs(&result));
-    return result;
+    return callForResult<method::WritePrivateProfileString>(
+        "Btsdk_WritePrivateProfileString Error: %s\n", section, key, value, file);
 }
 
 BTRESULT Btsdk_WritePrivateProfileInt(const char* section, const char* key, BTUINT32 value,
                                       const char* file) {
     if (!section || !key || !file) return BTSDK_ER_INVALID_PARAMETER;
-    guint result = BTSDK_ER_FAIL;
-    callSync<method::WritePrivateProfileInt>("Btsdk_WritePrivateProfileInt Error: %s\n",
-                                             ins(section, key, guint{value}, file), outs(&result));
-    return result;
+    return callForResult<method::WritePrivateProfileInt>("Btsdk_WritePrivateProfileInt Error: %s\n",
+                                                         section, key, guint{value}, file);
 }
 
 BTRESULT Btsdk_RegisterTraceCallback(BtsdkTraceCallback callback) {

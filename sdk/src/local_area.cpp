@@ -27,10 +27,8 @@ BTRESULT Btsdk_SetLocalName(const BTUINT8* name, BTUINT16 len) {
     if (!name && len) return BTSDK_ER_INVALID_PARAMETER;
     char buffer[BTSDK_LOCAL_NAME_BUF] = {};
     if (len) std::memcpy(buffer, name, len);
-    guint result = BTSDK_ER_FAIL;
-    callSync<method::SetLocalName>("Btsdk_SetLocalName Error: %s\n",
-                                   ins(static_cast<const char*>(buffer)), outs(&result));
-    return result;
+    return callForResult<method::SetLocalName>("Btsdk_SetLocalName Error: %s\n",
+                                               static_cast<const char*>(buffer));
 }
 
 BTRESULT Btsdk_GetLocalDeviceAddress(BTUINT8* address) {
@@ -54,10 +52,8 @@ BTRESULT Btsdk_GetLocalDeviceClass(BTUINT32* device_class) {
 }
 
 BTRESULT Btsdk_SetLocalDeviceClass(BTUINT32 device_class) {
-    guint result = BTSDK_ER_FAIL;
-    callSync<method::SetLocalDeviceClass>("Btsdk_SetLocalDeviceClass Error: %s\n",
-                                          ins(guint{device_class}), outs(&result));
-    return result;
+    return callForResult<method::SetLocalDeviceClass>("Btsdk_SetLocalDeviceClass Error: %s\n",
+                                                      guint{device_class});
 }
 
 BTRESULT Btsdk_GetDiscoveryMode(BTUINT16* mode) {
@@ -73,16 +69,12 @@ BTRESULT Btsdk_GetDiscoveryMode(BTUINT16* mode) {
 }
 
 BTRESULT Btsdk_SetDiscoveryMode(BTUINT16 mode) {
-    guint result = BTSDK_ER_FAIL;
-    callSync<method::SetDiscoveryMode>("Btsdk_SetDiscoveryMode Error: %s\n", ins(guint{mode}),
-                                       outs(&result));
-    return result;
+    return callForResult<method::SetDiscoveryMode>("Btsdk_SetDiscoveryMode Error: %s\n",
+                                                   guint{mode});
 }
 
 BTRESULT Btsdk_SetDefaultMode(void) {
-    guint result = BTSDK_ER_FAIL;
-    callSync<method::SetDefaultMode>("Btsdk_SetDefaultMode Error: %s\n", ins(), outs(&result));
-    return result;
+    return callForResult<method::SetDefaultMode>("Btsdk_SetDefaultMode Error: %s\n");
 }
 
 BTRESULT Btsdk_GetLocalLMPInfo(BTUINT8* info) {

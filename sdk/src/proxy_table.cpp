@@ -15,7 +15,7 @@ constexpr ProxyInfo kProxies[] = {
     {CORV_AREA("btsdkinit"), "Failed to get name owner\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdklocal"), "Failed to get name owner\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdkrmt"), "Failed to create rmt proxy.\n", ConnectionSlot::Request, true, true},
-    {CORV_AREA("btsdkrmt"), "Failed to create rmt proxy.\n", ConnectionSlot::Request2, true, true},
+    {CORV_AREA("btsdkrmt"), "Failed to create rmt proxy.\n", ConnectionSlot::Request2, false, true},
     {CORV_AREA("btsdksec"), "Failed to create sec proxy.\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdksvc"), "Failed to create svc proxy.\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdkshc"), "Failed to create shc proxy.\n", ConnectionSlot::Request, true, true},
@@ -87,11 +87,13 @@ DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection) {
     return slot;
 }
 
-DBusGProxy* proxyFor(ProxyId id) {
+DBusGProxy* proxyFor(ProxyId id) { return proxyFor(id, proxyInfo(id).connection); }
+
+DBusGProxy* proxyFor(ProxyId id, ConnectionSlot firstUse) {
     DBusGProxy* proxy = proxySlot(id);
     if (proxy) return proxy;
     if (!libraryStarted()) return nullptr;
-    return createProxy(id, connectionOf(proxyInfo(id).connection));
+    return createProxy(id, connectionOf(firstUse));
 }
 
 }  // namespace corv

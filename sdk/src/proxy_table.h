@@ -54,4 +54,7 @@ DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection);
 // The area's proxy, made on its connection on first use; null when it cannot be made.
 DBusGProxy* proxyFor(ProxyId id);
 
+// The same, made on the given connection when this is the proxy's first use.
+DBusGProxy* proxyFor(ProxyId id, ConnectionSlot firstUse);
+
 }  // namespace corv

@@ -42,8 +42,19 @@ struct OutBytes {
     void copyTo(void* dest, size_t size) const;
 };
 
+// A D-Bus boolean: gboolean is an int, so booleans get a type of their own.
+struct Bool {
+    gboolean value;
+};
+
 template <typename T>
 struct InTraits;
+template <>
+struct InTraits<Bool> {
+    static constexpr const char* sig = "b";
+    static GType type() { return G_TYPE_BOOLEAN; }
+    static gboolean pass(Bool v) { return v.value; }
+};
 template <>
 struct InTraits<guint> {
     static constexpr const char* sig = "u";
@@ -94,6 +105,12 @@ struct OutTraits<guchar*> {
     static constexpr const char* sig = "y";
     static GType type() { return G_TYPE_UCHAR; }
     static guchar* pass(guchar* p) { return p; }
+};
+template <>
+struct OutTraits<Bool*> {
+    static constexpr const char* sig = "b";
+    static GType type() { return G_TYPE_BOOLEAN; }
+    static gboolean* pass(Bool* p) { return &p->value; }
 };
 template <>
 struct OutTraits<OutString*> {

@@ -3,8 +3,10 @@
 #define CORVCLIENT_BTSDK_H
 
 #include "btsdk_types.h"
+#include "btsdk_callback.h"
 #include "btsdk_frame.h"
 #include "btsdk_init.h"
 #include "btsdk_local.h"
+#include "btsdk_remote.h"
 
 #endif
