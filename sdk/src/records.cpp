@@ -114,3 +114,18 @@ void unpackRemoteServiceAttr(const uint8_t* image, size_t size, BtsdkRemoteServi
 }
 
 }  // namespace corv
+
+namespace corv {
+
+void unpackConnectionProperty(const uint8_t image[28], BtsdkConnectionProperty& property) {
+    property.flags = getU32(image + 0);
+    property.device = getU32(image + 4);
+    property.service = getU32(image + 8);
+    property.service_class = getU16(image + 12);
+    property.padding = getU16(image + 14);
+    property.duration_ms = getU32(image + 16);
+    property.received_bytes = getU32(image + 20);
+    property.sent_bytes = getU32(image + 24);
+}
+
+}  // namespace corv

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "corvclient/btsdk_conn.h"
 #include "corvclient/btsdk_types.h"
 
 namespace corv {
@@ -49,5 +50,12 @@ void unpackLocalServerAttr(const uint8_t* image, size_t size, BtsdkLocalServerAt
 
 std::vector<uint8_t> packRemoteServiceAttr(const BtsdkRemoteServiceAttr& attr);
 void unpackRemoteServiceAttr(const uint8_t* image, size_t size, BtsdkRemoteServiceAttr& attr);
+
+}  // namespace corv
+
+namespace corv {
+
+// Connection property record (28 bytes).
+void unpackConnectionProperty(const uint8_t image[28], BtsdkConnectionProperty& property);
 
 }  // namespace corv

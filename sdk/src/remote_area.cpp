@@ -6,6 +6,7 @@
 
 #include "call.h"
 #include "corvclient/btsdk_remote.h"
+#include "handle_list.h"
 
 using namespace corv;
 
@@ -125,10 +126,7 @@ BTUINT32 Btsdk_GetStoredDevicesByClass(BTUINT32 device_class, BTDEVHDL* handles,
                                                    outs(&unused, &bytes, &count))) {
         return 0;
     }
-    // Never more than the caller's array holds, nor more than the reply carries.
-    size_t copied = std::min<size_t>({count, max, bytes.size() / sizeof(BTDEVHDL)});
-    if (copied) std::memcpy(handles, bytes.data(), copied * sizeof(BTDEVHDL));
-    return static_cast<BTUINT32>(copied);
+    return copyHandles(bytes, count, handles, max);
 }
 
 BTSDKHANDLE Btsdk_StartEnumRemoteDevice(BTUINT32 first, BTUINT32 second) {

@@ -4,9 +4,11 @@
 
 #include "btsdk_types.h"
 #include "btsdk_callback.h"
+#include "btsdk_conn.h"
 #include "btsdk_frame.h"
 #include "btsdk_init.h"
 #include "btsdk_local.h"
 #include "btsdk_remote.h"
+#include "btsdk_service.h"
 
 #endif
