@@ -3,6 +3,7 @@
 
 #include "call.h"
 #include "corv_marshal.h"
+#include "conn_param.h"
 #include "corvclient/btsdk_conn.h"
 #include "handle_list.h"
 #include "records.h"
@@ -14,18 +15,6 @@ BTUINT32 g_ConnCbkFuncReg[117];
 BtsdkConnCallParam* g_conn_call_param = nullptr;
 
 namespace {
-
-// Size of the parameter block of a connect by service class.
-BTUINT32 paramBlockSize(BTUINT16 serviceClass) {
-    switch (serviceClass) {
-        case 0x1105:
-            return 772;
-        case 0x110B:
-            return 160;
-        default:
-            return 8;
-    }
-}
 
 BTRESULT connectWaited(BTDEVHDL device, BTUINT32 serviceClass, const ByteArray* param,
                        BTCONNHDL* connection) {
@@ -80,12 +69,7 @@ BTRESULT Btsdk_Connect(BTDEVHDL device, BTUINT32 service_class, BTCONNHDL* conne
 BTRESULT Btsdk_ConnectEx(BTDEVHDL device, BTUINT16 service_class, void* param,
                          BTCONNHDL* connection) {
     if (!device || !connection) return BTSDK_ER_INVALID_PARAMETER;
-    BTUINT32 size = 0;
-    if (param) {
-        size = paramBlockSize(service_class);
-        std::memcpy(param, &size, sizeof size);
-    }
-    const ByteArray bytes(param, size);
+    const ByteArray bytes = connectParamBytes(param, service_class);
     return connectWaited(device, service_class, &bytes, connection);
 }
 

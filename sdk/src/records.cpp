@@ -37,15 +37,14 @@ size_t localServerExtSize(uint16_t serviceClass) {
 
 namespace {
 
-// Copies a name into its fixed field, cut at its NUL and always NUL-terminated.
-void putName(uint8_t* field, const char* name) {
-    size_t len = strnlen(name, BTSDK_SERVICE_NAME_LEN - 1);
-    std::memcpy(field, name, len);
+// Texts travel in fixed fields: cut at their NUL, always NUL-terminated within the field.
+void putText(uint8_t* field, const char* text, size_t size) {
+    std::memcpy(field, text, strnlen(text, size - 1));
 }
 
-void getName(const uint8_t* field, char* name) {
-    std::memcpy(name, field, BTSDK_SERVICE_NAME_LEN);
-    name[BTSDK_SERVICE_NAME_LEN - 1] = '\0';
+void getText(const uint8_t* field, char* text, size_t size) {
+    std::memcpy(text, field, size);
+    text[size - 1] = '\0';
 }
 
 // The image padded with zeros to at least `size` bytes.
@@ -66,7 +65,7 @@ std::vector<uint8_t> packLocalServerAttr(const BtsdkLocalServerAttr& attr) {
     std::vector<uint8_t> image(wire::kAttrRecord + ext, 0);
     putU16(&image[f::kMask], attr.mask);
     putU16(&image[f::kClass], attr.service_class);
-    putName(&image[f::kName], attr.service_name);
+    putText(&image[f::kName], attr.service_name, BTSDK_SERVICE_NAME_LEN);
     putU16(&image[f::kSecurity], attr.security);
     putU16(&image[f::kParam], attr.server_param);
     putU32(&image[f::kValue], attr.server_value);
@@ -80,7 +79,7 @@ void unpackLocalServerAttr(const uint8_t* image, size_t size, BtsdkLocalServerAt
     std::vector<uint8_t> rec = padded(image, size, wire::kAttrRecord);
     attr.mask = getU16(&rec[f::kMask]);
     attr.service_class = getU16(&rec[f::kClass]);
-    getName(&rec[f::kName], attr.service_name);
+    getText(&rec[f::kName], attr.service_name, BTSDK_SERVICE_NAME_LEN);
     attr.security = getU16(&rec[f::kSecurity]);
     attr.server_param = getU16(&rec[f::kParam]);
     attr.server_value = getU32(&rec[f::kValue]);
@@ -98,7 +97,7 @@ std::vector<uint8_t> packRemoteServiceAttr(const BtsdkRemoteServiceAttr& attr) {
     putU16(&image[f::kMask], attr.mask);
     putU16(&image[f::kClass], attr.service_class);
     putU32(&image[f::kValue], attr.value);
-    putName(&image[f::kName], attr.service_name);
+    putText(&image[f::kName], attr.service_name, BTSDK_SERVICE_NAME_LEN);
     putU16(&image[f::kStatus], attr.status);
     return image;
 }
@@ -109,7 +108,7 @@ void unpackRemoteServiceAttr(const uint8_t* image, size_t size, BtsdkRemoteServi
     attr.mask = getU16(&rec[f::kMask]);
     attr.service_class = getU16(&rec[f::kClass]);
     attr.value = getU32(&rec[f::kValue]);
-    getName(&rec[f::kName], attr.service_name);
+    getText(&rec[f::kName], attr.service_name, BTSDK_SERVICE_NAME_LEN);
     attr.status = getU16(&rec[f::kStatus]);
 }
 
@@ -126,6 +125,59 @@ void unpackConnectionProperty(const uint8_t image[28], BtsdkConnectionProperty& 
     property.duration_ms = getU32(image + 16);
     property.received_bytes = getU32(image + 20);
     property.sent_bytes = getU32(image + 24);
+}
+
+}  // namespace corv
+
+namespace corv {
+
+size_t shortcutBlockLength(const BtsdkShortcutProperty& property) {
+    return (property.mask & BTSDK_SHC_MASK_ATTRIBUTES) ? property.attr_len : 0;
+}
+
+std::vector<uint8_t> packShortcut(const BtsdkShortcutProperty& p) {
+    namespace f = wire::shc;
+    size_t block = p.attributes ? shortcutBlockLength(p) : 0;
+    std::vector<uint8_t> image(wire::kShortcutHeader + block, 0);
+    putU32(&image[f::kHandle], p.shortcut);
+    putU32(&image[f::kConnection], p.connection);
+    putU32(&image[f::kDevice], p.device);
+    putU32(&image[f::kService], p.service);
+    image[f::kFlag1] = p.flag1;
+    image[f::kFlag2] = p.flag2;
+    putText(&image[f::kShortText], p.short_text, sizeof p.short_text);
+    putU16(&image[f::kClass], p.service_class);
+    putU16(&image[f::kMask], p.mask);
+    putText(&image[f::kName], p.name, sizeof p.name);
+    putText(&image[f::kSecondName], p.second_name, sizeof p.second_name);
+    putText(&image[f::kServiceName], p.service_name, sizeof p.service_name);
+    putU32(&image[f::kDeviceClass], p.device_class);
+    image[f::kFlag3] = p.flag3;
+    image[f::kFlag4] = p.flag4;
+    putU16(&image[f::kAttrLen], p.attr_len);
+    if (block) std::memcpy(&image[wire::kShortcutHeader], p.attributes, block);
+    return image;
+}
+
+void unpackShortcutHeader(const uint8_t* image, size_t size, BtsdkShortcutProperty& p) {
+    namespace f = wire::shc;
+    std::vector<uint8_t> h = padded(image, size, wire::kShortcutHeader);
+    p.shortcut = getU32(&h[f::kHandle]);
+    p.connection = getU32(&h[f::kConnection]);
+    p.device = getU32(&h[f::kDevice]);
+    p.service = getU32(&h[f::kService]);
+    p.flag1 = h[f::kFlag1];
+    p.flag2 = h[f::kFlag2];
+    getText(&h[f::kShortText], p.short_text, sizeof p.short_text);
+    p.service_class = getU16(&h[f::kClass]);
+    p.mask = getU16(&h[f::kMask]);
+    getText(&h[f::kName], p.name, sizeof p.name);
+    getText(&h[f::kSecondName], p.second_name, sizeof p.second_name);
+    getText(&h[f::kServiceName], p.service_name, sizeof p.service_name);
+    p.device_class = getU32(&h[f::kDeviceClass]);
+    p.flag3 = h[f::kFlag3];
+    p.flag4 = h[f::kFlag4];
+    p.attr_len = getU16(&h[f::kAttrLen]);
 }
 
 }  // namespace corv

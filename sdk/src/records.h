@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "corvclient/btsdk_conn.h"
+#include "corvclient/btsdk_shortcut.h"
 #include "corvclient/btsdk_types.h"
 
 namespace corv {
@@ -57,5 +58,35 @@ namespace corv {
 
 // Connection property record (28 bytes).
 void unpackConnectionProperty(const uint8_t image[28], BtsdkConnectionProperty& property);
+
+}  // namespace corv
+
+namespace corv {
+
+namespace wire {
+constexpr size_t kShortcutHeader = 284;
+namespace shc {
+constexpr size_t kHandle = 0, kConnection = 4, kDevice = 8, kService = 12, kFlag1 = 16,
+                 kFlag2 = 17, kShortText = 18, kClass = 24, kMask = 26, kName = 28,
+                 kSecondName = 128, kServiceName = 192, kDeviceClass = 272, kFlag3 = 276,
+                 kFlag4 = 277, kAttrLen = 278, kAttrPtr = 280;
+}
+static_assert(shc::kShortText + 6 == shc::kClass);
+static_assert(shc::kName + 100 == shc::kSecondName);
+static_assert(shc::kSecondName + 64 == shc::kServiceName);
+static_assert(shc::kServiceName + 80 == shc::kDeviceClass);
+static_assert(shc::kAttrPtr + 4 == kShortcutHeader);
+}  // namespace wire
+
+// Length of the profile-attribute block a record carries: its length when the mask
+// says a block is present, else 0.
+size_t shortcutBlockLength(const BtsdkShortcutProperty& property);
+
+// Header followed by the block (taken from property.attributes when it is set).
+std::vector<uint8_t> packShortcut(const BtsdkShortcutProperty& property);
+
+// Reads every header field of an image of at least 284 bytes (zero past a shorter one),
+// leaving the record's block pointer alone.
+void unpackShortcutHeader(const uint8_t* image, size_t size, BtsdkShortcutProperty& property);
 
 }  // namespace corv

@@ -10,5 +10,6 @@
 #include "btsdk_local.h"
 #include "btsdk_remote.h"
 #include "btsdk_service.h"
+#include "btsdk_shortcut.h"
 
 #endif
