@@ -26,11 +26,14 @@ int CorvClientInit(void) {
     if (!applicationIteratesMainContext()) corv::startDriveSignalThread();
     dbus_g_thread_init();
 
+    // The library keeps the shared connection for the process (see frame_state.h), so
+    // the variables that name it hold no reference of their own.
     DBusGConnection* connection = InitDbusConnection();
+    corv::setSharedConnection(connection);
+    if (connection) dbus_g_connection_unref(connection);
     g_dbus_connection = connection;
     g_dbus_connection2 = connection;
     g_dbus_cbk_connection = connection;
-    corv::setSharedConnection(connection);
     g_usleep(G_USEC_PER_SEC);
 
     if (g_dbus_connection) {
@@ -73,8 +76,8 @@ void CleanupDbusConnection(void) {
     DBusGConnection* second = g_dbus_connection2;
     g_dbus_connection = nullptr;
     g_dbus_connection2 = nullptr;
-    if (first) dbus_g_connection_unref(first);
-    if (second && second != first) dbus_g_connection_unref(second);
+    corv::releaseConnection(first);
+    if (second != first) corv::releaseConnection(second);
 }
 
 }  // extern "C"

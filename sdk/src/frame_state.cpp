@@ -33,6 +33,12 @@ void setSharedConnection(DBusGConnection* connection) {
     }
 }
 
+void releaseConnection(DBusGConnection* connection) {
+    if (!connection || connection == s_shared) return;
+    dbus_connection_close(dbus_g_connection_get_connection(connection));
+    dbus_g_connection_unref(connection);
+}
+
 void keepProcessOnDisconnect(DBusGConnection* connection) {
     if (connection) {
         dbus_connection_set_exit_on_disconnect(dbus_g_connection_get_connection(connection), FALSE);

@@ -17,6 +17,10 @@ void setLibraryStarted(bool started);
 DBusGConnection* sharedConnection();
 void setSharedConnection(DBusGConnection* connection);
 
+// Connection variables: one naming the shared connection holds no reference; one naming
+// a private connection owns a reference, which this drops after closing the connection.
+void releaseConnection(DBusGConnection* connection);
+
 // Turns off libdbus's exit-on-disconnect, which would end the application when the
 // bus goes away.
 void keepProcessOnDisconnect(DBusGConnection* connection);

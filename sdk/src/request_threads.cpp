@@ -43,7 +43,7 @@ void* runLoopThread(void* arg) {
         markSetUp(state, nullptr);
     } else {
         corv::keepProcessOnDisconnect(connection);
-        *state.variable = connection;
+        *state.variable = dbus_g_connection_ref(connection);  // the variable's own reference
         markSetUp(state, loop);
 
         g_mutex_lock(&state.lock);
@@ -55,12 +55,15 @@ void* runLoopThread(void* arg) {
         state.loop = nullptr;
         g_mutex_unlock(&state.lock);
         if (state.release == Release::Connection) {
-            // Proxies made on this connection keep their own reference; the variable
-            // goes back to the shared connection so that later proxies get a live one.
-            if (*state.variable == connection) *state.variable = corv::sharedConnection();
+            // The variable goes back to the shared connection so that later proxies get
+            // a live one; proxies made on this connection keep their own reference.
+            if (*state.variable == connection) {
+                *state.variable = corv::sharedConnection();
+                corv::releaseConnection(connection);
+            }
             dbus_connection_close(dbus_g_connection_get_connection(connection));
-            dbus_g_connection_unref(connection);
         }
+        dbus_g_connection_unref(connection);  // the thread's reference
     }
     g_main_loop_unref(loop);
     g_main_context_unref(context);

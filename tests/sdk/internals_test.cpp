@@ -128,7 +128,7 @@ TEST(CallHelpers, SignatureCheckMatchesWholeSignaturesOnly) {
 }
 
 TEST(CallHelpers, FailureTextFillsTheErrorMessage) {
-    GError* error = g_error_new_literal(G_IO_ERROR_QUARK, 0, "gone");
+    GError* error = g_error_new_literal(g_quark_from_static_string("test"), 0, "gone");
     auto out = corvtest::stderrOf([&] {
         corv::printCallFailure("Btsdk_X Error: %s\n", error);
         corv::printCallFailure("Btsdk_Y async error", error);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "corvclient/btsdk.h"
+#include "harness.h"
 #include "sdk_test_util.h"
 
 namespace {
@@ -12,7 +13,7 @@ TEST(NoBus, StartFailsWith771AndOperationsReturnPresets) {
     std::string errors = corvtest::stderrOf([] { EXPECT_EQ(Btsdk_ClientInit(), BTSDK_ER_CLIENT_INIT); });
     EXPECT_EQ(errors.rfind("Failed to open connection to bus: ", 0), 0u) << errors;
     EXPECT_NE(errors.find("\nInitDbusConnection failed.\n"), std::string::npos) << errors;
-    EXPECT_EQ(corvtest::threadsNamed("corv-drive"), 0);
+    EXPECT_TRUE(corvtest::waitFor([] { return corvtest::threadsNamed("corv-drive") == 0; }, 1000));
 
     errors = corvtest::stderrOf([] {
         BTUINT32 cls = 7;

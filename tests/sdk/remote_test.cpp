@@ -25,7 +25,7 @@ protected:
 };
 
 TEST_F(Remote, NameUpdateFillsTheBufferAsLongAsItIs) {
-    reply("update_remote_device_name", "(\"Twenty characters!!\", uint32 0)");
+    reply("update_remote_device_name", "(\"Twenty characters!!!\", uint32 0)");
     BTUINT8 name[40];
     std::memset(name, 0xAA, sizeof name);
     BTUINT16 len = 8;
@@ -37,7 +37,7 @@ TEST_F(Remote, NameUpdateFillsTheBufferAsLongAsItIs) {
     len = 32;
     ASSERT_EQ(Btsdk_UpdateRemoteDeviceName(1, name, &len), BTSDK_OK);
     EXPECT_EQ(len, 20);
-    EXPECT_STREQ(reinterpret_cast<char*>(name), "Twenty characters!!");
+    EXPECT_STREQ(reinterpret_cast<char*>(name), "Twenty characters!!!");
     for (int i = 20; i < 32; ++i) EXPECT_EQ(name[i], 0) << i;
 
     reply("update_remote_device_name", "(\"x\", uint32 9)");
