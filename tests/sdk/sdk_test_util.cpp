@@ -10,6 +10,20 @@
 
 namespace corvtest {
 
+ReplyOverride replyWith(const std::string& tuple) {
+    ReplyOverride o;
+    o.reply = tuple;
+    return o;
+}
+
+std::string bytesText(size_t n, unsigned first) {
+    std::string text = "@ay [";
+    for (size_t i = 0; i < n; ++i) {
+        text += (i ? ", " : "") + std::to_string((first + i) & 0xFF);
+    }
+    return text + "]";
+}
+
 void ClientEnvironment::SetUp() { ASSERT_EQ(Btsdk_ClientInit(), BTSDK_OK); }
 void ClientEnvironment::TearDown() { Btsdk_ClientUninit(); }
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "harness.h"
+
 namespace corvtest {
 
 // Number of threads of this process whose name is `name`.
@@ -21,6 +23,12 @@ public:
     void SetUp() override;
     void TearDown() override;
 };
+
+// A reply override that answers with the given out tuple (GVariant text).
+ReplyOverride replyWith(const std::string& tuple);
+
+// A byte-array literal in GVariant text: n bytes, byte i = first + i.
+std::string bytesText(size_t n, unsigned first = 0);
 
 // Runs body with standard error captured and returns what was written.
 template <typename Body>
