@@ -28,7 +28,7 @@ constexpr ProxyInfo kProxies[] = {
     {CORV_AREA("btsdkhfp"), "Failed to create hfp proxy.\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdkhfp"), "Failed to create hfp proxy.\n", ConnectionSlot::Callback, true, true},
     {CORV_AREA("btsdkav"), "Failed to create av proxy.\n", ConnectionSlot::Request, true, true},
-    {CORV_AREA("btsdkav"), "Failed to create av proxy.\n", ConnectionSlot::Callback, true, true},
+    {CORV_AREA("btsdkav"), "Failed to create av proxy.\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdkhid"), "Failed to create hid proxy.\n", ConnectionSlot::Request, true, true},
     {"com.zel.corvane.btservicecbk.btsdkcbk", "/com/zel/corvane/btservicecbk/btsdkcbk",
      "Failed to get name owner for com.zel.corvane.", ConnectionSlot::Callback, true, true},

@@ -13,6 +13,13 @@ ByteArray::~ByteArray() {
     if (array_) g_array_free(array_, TRUE);
 }
 
+UIntArray::UIntArray(const std::vector<guint>& values)
+    : array_(g_array_sized_new(FALSE, FALSE, sizeof(guint), static_cast<guint>(values.size()))) {
+    if (!values.empty()) g_array_append_vals(array_, values.data(), static_cast<guint>(values.size()));
+}
+
+UIntArray::~UIntArray() { g_array_free(array_, TRUE); }
+
 void OutBytes::copyTo(void* dest, size_t size) const {
     size_t have = this->size() < size ? this->size() : size;
     if (have) std::memcpy(dest, data(), have);

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace corv {
 
@@ -84,6 +85,25 @@ struct InTraits<const ByteArray*> {
     static constexpr const char* sig = "ay";
     static GType type() { return DBUS_TYPE_G_UCHAR_ARRAY; }
     static GArray* pass(const ByteArray* v) { return v->get(); }
+};
+
+// A list of 32-bit values built for a request (owned).
+class UIntArray {
+public:
+    explicit UIntArray(const std::vector<guint>& values);
+    ~UIntArray();
+    UIntArray(const UIntArray&) = delete;
+    UIntArray& operator=(const UIntArray&) = delete;
+    GArray* get() const { return array_; }
+
+private:
+    GArray* array_;
+};
+template <>
+struct InTraits<const UIntArray*> {
+    static constexpr const char* sig = "au";
+    static GType type() { return DBUS_TYPE_G_UINT_ARRAY; }
+    static GArray* pass(const UIntArray* v) { return v->get(); }
 };
 
 template <typename T>

@@ -1,0 +1,114 @@
+// Serial port, dial-up, PAN, audio/video and HID: joined dial texts, PAN roles and
+// events, the one-time audio/video registration and the HID byte answers.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+
+#include "corvclient/btsdk.h"
+#include "harness.h"
+#include "sdk_test_util.h"
+
+using corvtest::replyWith;
+
+namespace {
+
+class Profiles : public testing::Test {
+protected:
+    corvtest::StandInService& service = corvtest::StandInService::instance();
+    void SetUp() override { service.reset(); }
+};
+
+TEST_F(Profiles, DialSendsTheLengthsAndTheJoinedTexts) {
+    service.clearCalls();
+    ASSERT_EQ(Btsdk_DunDial("*99#", "", "user", "pw", "", "", "", "ttyB5"), BTSDK_OK);
+    auto calls = service.calls();
+    ASSERT_EQ(calls.size(), 1u);
+    GVariant* lengths = g_variant_get_child_value(calls[0].args, 0);
+    gsize n = 0;
+    const guint32* values = static_cast<const guint32*>(
+        g_variant_get_fixed_array(lengths, &n, sizeof(guint32)));
+    ASSERT_EQ(n, 8u);
+    EXPECT_EQ(values[0], 4u);
+    EXPECT_EQ(values[1], 0u);
+    EXPECT_EQ(values[7], 5u);
+    g_variant_unref(lengths);
+    std::vector<uint8_t> joined = calls[0].ay(1);
+    EXPECT_EQ(std::string(joined.begin(), joined.end()), "*99#userpwttyB5");
+    EXPECT_EQ(Btsdk_DunDial("a", nullptr, "", "", "", "", "", ""), BTSDK_ER_INVALID_PARAMETER);
+}
+
+std::atomic<int> s_panEvents{0};
+std::atomic<int> s_panLastLength{-1};
+void onPan(BTUINT16 event, BTUINT16 length, BTUINT8* data) {
+    if (event == 0x21 && data) {
+        s_panLastLength = length;
+        ++s_panEvents;
+    }
+}
+
+TEST_F(Profiles, PanRolesAndEvents) {
+    service.clearCalls();
+    EXPECT_EQ(Btsdk_RegisterPANService(0x1118, 0, nullptr), BTSDK_ER_INVALID_PARAMETER);
+    EXPECT_TRUE(service.calls().empty());
+    EXPECT_EQ(Btsdk_RegisterPANService(0x1117, 0, nullptr), BTSDK_OK);
+    EXPECT_TRUE(service.calls().at(0).ay(2).empty());
+
+    service.emitSignal("btsdkpan", "signal_pan_event", "(uint32 0x21, uint32 2, [byte 1, 2])");
+    Btsdk_PAN_RegIndCbk(onPan);
+    service.emitSignal("btsdkpan", "signal_pan_event", "(uint32 0x10021, uint32 3, [byte 1])");
+    ASSERT_TRUE(corvtest::waitFor([] { return s_panEvents.load() == 1; }));
+    EXPECT_EQ(s_panLastLength.load(), 3);  // the length the event gives; missing bytes zero
+}
+
+TEST_F(Profiles, AudioVideoRegistersOnce) {
+    service.setReply("btsdkav", "register_av_service", replyWith("(uint32 0x55,)"));
+    service.clearCalls();
+    EXPECT_EQ(Btsdk_RegisterAVRCPTGService(), 0x55u);
+    EXPECT_EQ(Btsdk_RegisterA2DPSRCService(), 0x55u);
+    EXPECT_EQ(Btsdk_UnregisterA2DPSRCService(), BTSDK_OK);
+    EXPECT_EQ(Btsdk_UnregisterAVRCPTGService(), BTSDK_OK);
+    EXPECT_EQ(service.calls().size(), 2u);  // one registration, one unregistration
+}
+
+std::atomic<unsigned> s_avEvent{0};
+void onAvEvent(BTUINT16 event, void*) { s_avEvent = event; }
+
+TEST_F(Profiles, RemoteControlEventsKeepTheLow16Bits) {
+    Btsdk_AVRCP_RegIndCbk(onAvEvent);
+    service.emitSignal("btsdkav", "av_evt_ind", "(uint32 0x30044, [byte 9])");
+    EXPECT_TRUE(corvtest::waitFor([] { return s_avEvent.load() == 0x44; }));
+}
+
+TEST_F(Profiles, HidByteAnswers) {
+    service.clearCalls();
+    EXPECT_EQ(Btsdk_Hid_GetPlugFlag(nullptr), 4);
+    EXPECT_EQ(Btsdk_Hid_GetSubClass(nullptr), 4);
+    EXPECT_EQ(Btsdk_Hid_ClntUnPluggedDev(nullptr), BTSDK_ER_INVALID_PARAMETER);
+    EXPECT_TRUE(service.calls().empty());
+
+    const BTUINT8 address[6] = {1, 2, 3, 4, 5, 6};
+    uint8_t information[40] = {};
+    BTUINT32 size = 12;
+    std::memcpy(information, &size, 4);
+    const BTUINT8 record[20] = {7};
+    EXPECT_EQ(Btsdk_Hid_ClntPluggedDev(address, information, record), BTSDK_OK);
+    auto calls = service.calls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].ay(1).size(), 12u);
+    EXPECT_EQ(calls[0].ay(2).size(), 20u);
+
+    corvtest::ReplyOverride failure;
+    failure.error = "org.freedesktop.DBus.Error.Failed";
+    service.setReply("btsdkhid", "get_plug_flag", failure);
+    corvtest::stderrOf([&] { EXPECT_EQ(Btsdk_Hid_GetPlugFlag(address), 2); });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new corvtest::ServiceEnvironment);
+    testing::AddGlobalTestEnvironment(new corvtest::ClientEnvironment);
+    return RUN_ALL_TESTS();
+}
