@@ -54,7 +54,6 @@ TEST_F(Profiles, PanRolesAndEvents) {
     EXPECT_EQ(Btsdk_RegisterPANService(0x1117, 0, nullptr), BTSDK_OK);
     EXPECT_TRUE(service.calls().at(0).ay(2).empty());
 
-    service.emitSignal("btsdkpan", "signal_pan_event", "(uint32 0x21, uint32 2, [byte 1, 2])");
     Btsdk_PAN_RegIndCbk(onPan);
     service.emitSignal("btsdkpan", "signal_pan_event", "(uint32 0x10021, uint32 3, [byte 1])");
     ASSERT_TRUE(corvtest::waitFor([] { return s_panEvents.load() == 1; }));
