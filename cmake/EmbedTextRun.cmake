@@ -1,6 +1,7 @@
 # Script half of embed_texts(): writes OUTPUT from FILES in namespace NS.
-set(body "// Generated from data files; do not edit.\n#include \"embedded_text.h\"\n\nnamespace ${NS} {\n\nconst EmbeddedText kTexts[] = {\n")
+set(body "// Generated from data files; do not edit.\n#include \"embedded_text.h\"\n\nnamespace ${NS} {\n\nextern const EmbeddedText kTexts[];\nextern const int kTextCount;\n\nconst EmbeddedText kTexts[] = {\n")
 set(count 0)
+string(REPLACE "|" ";" FILES "${FILES}")
 foreach(f ${FILES})
     file(READ ${f} content)
     get_filename_component(name ${f} NAME)

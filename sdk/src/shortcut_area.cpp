@@ -60,10 +60,10 @@ BTRESULT Btsdk_CreateShortCutEx(BtsdkShortcutProperty* property) {
         return result;
     }
     size_t block = property->attributes ? shortcutBlockLength(*property) : 0;
-    std::vector<uint8_t> back(wire::kShortcutHeader + block, 0);
-    reply.copyTo(back.data(), back.size());
-    if (block) std::memcpy(property->attributes, back.data() + wire::kShortcutHeader, block);
-    copyHeaderBack(back, *property);
+    std::vector<uint8_t> header(wire::kShortcutHeader, 0);
+    reply.copyTo(header.data(), header.size());
+    if (block) reply.copyTo(property->attributes, block, wire::kShortcutHeader);
+    copyHeaderBack(header, *property);
     return result;
 }
 
@@ -83,10 +83,10 @@ BTRESULT Btsdk_GetShortCutProperty(BtsdkShortcutProperty* property) {
     size_t replyBlock = getU16(&header[wire::shc::kAttrLen]);
     size_t callerBlock = property->attributes ? shortcutBlockLength(*property) : 0;
     if (callerBlock && replyBlock) {
-        // The caller's buffer takes its own length; what the reply lacks reads as zero.
-        std::vector<uint8_t> back(wire::kShortcutHeader + callerBlock, 0);
-        reply.copyTo(back.data(), std::min(back.size(), wire::kShortcutHeader + replyBlock));
-        std::memcpy(property->attributes, back.data() + wire::kShortcutHeader, callerBlock);
+        // The caller's buffer takes its own length; what the stored block lacks reads as zero.
+        std::vector<uint8_t> block(callerBlock, 0);
+        reply.copyTo(block.data(), std::min(callerBlock, replyBlock), wire::kShortcutHeader);
+        std::memcpy(property->attributes, block.data(), callerBlock);
     }
     copyHeaderBack(header, *property);
     return result;

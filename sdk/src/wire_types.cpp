@@ -20,9 +20,12 @@ UIntArray::UIntArray(const std::vector<guint>& values)
 
 UIntArray::~UIntArray() { g_array_free(array_, TRUE); }
 
-void OutBytes::copyTo(void* dest, size_t size) const {
-    size_t have = this->size() < size ? this->size() : size;
-    if (have) std::memcpy(dest, data(), have);
+void OutBytes::copyTo(void* dest, size_t size) const { copyTo(dest, size, 0); }
+
+void OutBytes::copyTo(void* dest, size_t size, size_t offset) const {
+    size_t available = this->size() > offset ? this->size() - offset : 0;
+    size_t have = available < size ? available : size;
+    if (have) std::memcpy(dest, data() + offset, have);
     if (have < size) std::memset(static_cast<char*>(dest) + have, 0, size - have);
 }
 

@@ -41,6 +41,8 @@ struct OutBytes {
     // Copies exactly `size` bytes to dest: the reply's bytes, zero-filled where the reply
     // is shorter, so a short reply never leaves stale or unread caller memory.
     void copyTo(void* dest, size_t size) const;
+    // The same for the reply's bytes from `offset` on.
+    void copyTo(void* dest, size_t size, size_t offset) const;
 };
 
 // A D-Bus boolean: gboolean is an int, so booleans get a type of their own.

@@ -1,0 +1,17 @@
+// The contract areas that have behaviour; each adds its handlers to the service's
+// dispatcher. Methods of the other areas answer their defaults.
+#pragma once
+
+#include <cstdint>
+
+namespace btserver {
+
+class Service;
+
+void addInitArea(Service& service);
+void addLocalArea(Service& service);
+
+// Sends "bt_status" on the initialisation area.
+void announceStatus(Service& service, uint32_t status);
+
+}  // namespace btserver

@@ -1,0 +1,46 @@
+// The one table that routes every contract method call to its handler, keyed by
+// (interface, method). Each call is logged and traced, then answered through the reply
+// override in force; a method without a handler answers its default outputs.
+#pragma once
+
+#include <gio/gio.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "call.h"
+#include "call_log.h"
+#include "contract.h"
+#include "reply_override.h"
+#include "timers.h"
+#include "trace.h"
+
+namespace btserver {
+
+using Handler = std::function<void(const CallPtr&)>;
+
+class Dispatcher {
+public:
+    Dispatcher(const Contract& contract, CallLog& log, ReplyOverrides& overrides, Timers& timers,
+               Trace& trace);
+
+    // Gives a contract method its behaviour; a method the contract lacks is a build fault.
+    void add(const char* interface, const char* method, Handler handler);
+    void dispatch(GDBusMethodInvocation* invocation);
+    // Forgets the calls held without an answer.
+    void dropUnanswered() { unanswered_.clear(); }
+
+private:
+    const Contract& contract_;
+    CallLog& log_;
+    ReplyOverrides& overrides_;
+    Timers& timers_;
+    Trace& trace_;
+    std::map<std::pair<std::string, std::string>, Handler> handlers_;
+    std::vector<CallPtr> unanswered_;
+};
+
+}  // namespace btserver

@@ -1,0 +1,17 @@
+// Result codes that the service's methods return (the last output of most methods) and
+// the values of its "bt_status" signal.
+#pragma once
+
+#include <cstdint>
+
+namespace btserver {
+
+constexpr uint32_t kResultOk = 0;
+constexpr uint32_t kResultFailed = 1;       // the operation could not be carried out
+constexpr uint32_t kResultBadArgument = 2;  // an argument is out of range or contradicts another
+
+constexpr uint32_t kStatusOff = 0;      // Bluetooth was stopped
+constexpr uint32_t kStatusOn = 1;       // Bluetooth was started
+constexpr uint32_t kStatusRemoved = 2;  // the adapter was unplugged
+
+}  // namespace btserver

@@ -1,0 +1,266 @@
+#include "scenario.h"
+
+#include <glib.h>
+
+#include <cstring>
+#include <set>
+
+#include "embedded_text.h"
+#include "scenario_values.h"
+
+namespace scenario_texts {
+extern const EmbeddedText kTexts[];
+extern const int kTextCount;
+}  // namespace scenario_texts
+
+namespace btserver {
+
+namespace {
+
+// Reads the typed values of one group; the first fault is kept in `error` and the value
+// asked for keeps its default.
+class GroupReader {
+public:
+    GroupReader(GKeyFile* file, const std::string& group, std::string& error)
+        : file_(file), group_(group), error_(error) {}
+
+    // Refuses keys other than those named.
+    void allow(std::set<std::string> keys) {
+        gchar** present = g_key_file_get_keys(file_, group_.c_str(), nullptr, nullptr);
+        for (gchar** key = present; key && *key; ++key)
+            if (!keys.count(*key))
+                fault(*key, "is not a known key");
+        g_strfreev(present);
+    }
+
+    void text(const char* key, size_t maxBytes, std::string& out) {
+        std::string value;
+        if (!raw(key, value))
+            return;
+        if (value.size() > maxBytes)
+            return fault(key, "is longer than " + std::to_string(maxBytes) + " bytes");
+        out = value;
+    }
+
+    template <typename T>
+    void number(const char* key, uint64_t min, uint64_t max, T& out) {
+        std::string value;
+        uint64_t parsed = 0;
+        if (!raw(key, value))
+            return;
+        if (!parseNumber(value, max, parsed) || parsed < min)
+            return fault(
+                key, "is not a number from " + std::to_string(min) + " to " + std::to_string(max));
+        out = static_cast<T>(parsed);
+    }
+
+    void signedNumber(const char* key, int64_t min, int64_t max, int8_t& out) {
+        std::string value;
+        int64_t parsed = 0;
+        if (!raw(key, value))
+            return;
+        if (!parseSigned(value, min, max, parsed))
+            return fault(key, "is not a number in range");
+        out = static_cast<int8_t>(parsed);
+    }
+
+    void flag(const char* key, bool& out) {
+        std::string value;
+        if (!raw(key, value))
+            return;
+        if (value != "true" && value != "false")
+            return fault(key, "is neither true nor false");
+        out = value == "true";
+    }
+
+    void address(const char* key, BdAddr& out) {
+        std::string value;
+        if (raw(key, value) && !parseAddress(value, out))
+            fault(key, "is not an address like 00:1B:DC:0F:3A:52");
+    }
+
+    void bytes(const char* key, Bytes& out) {
+        std::string value;
+        if (raw(key, value) && !parseHexBytes(value, out))
+            fault(key, "is not hex bytes");
+    }
+
+    template <size_t N>
+    void record(const char* key, std::array<uint8_t, N>& out) {
+        Bytes value;
+        bytes(key, value);
+        if (value.empty())
+            return;
+        if (value.size() != N)
+            return fault(key, "must hold " + std::to_string(N) + " bytes");
+        std::memcpy(out.data(), value.data(), N);
+    }
+
+private:
+    bool raw(const char* key, std::string& out) {
+        if (!error_.empty() || !g_key_file_has_key(file_, group_.c_str(), key, nullptr))
+            return false;
+        gchar* value = g_key_file_get_string(file_, group_.c_str(), key, nullptr);
+        out = value ? value : "";
+        g_free(value);
+        return true;
+    }
+
+    void fault(const std::string& key, const std::string& what) {
+        if (error_.empty())
+            error_ = "[" + group_ + "] " + key + " " + what;
+    }
+
+    GKeyFile* file_;
+    std::string group_;
+    std::string& error_;
+};
+
+void readAdapter(GroupReader& in, Adapter& adapter) {
+    in.allow({"Name", "Address", "Class", "DiscoveryMode", "Powered", "LmpInfo"});
+    in.text("Name", Adapter::kMaxNameBytes, adapter.name);
+    in.address("Address", adapter.address);
+    in.number("Class", 0, UINT32_MAX, adapter.deviceClass);
+    in.number("DiscoveryMode", 0, UINT16_MAX, adapter.discoveryMode);
+    in.flag("Powered", adapter.powered);
+    in.record("LmpInfo", adapter.lmpInfo);
+}
+
+void readTiming(GroupReader& in, Timing& timing) {
+    in.allow({"StartBluetooth", "StopBluetooth"});
+    in.number("StartBluetooth", 0, 600000, timing.startBluetoothMs);
+    in.number("StopBluetooth", 0, 600000, timing.stopBluetoothMs);
+}
+
+void readDevice(GroupReader& in, RemoteDevice& device) {
+    in.allow({"Name", "Address", "Class", "Rssi", "Paired", "Trusted", "Pin", "InRange"});
+    in.text("Name", RemoteDevice::kMaxNameBytes, device.name);
+    in.address("Address", device.address);
+    in.number("Class", 0, UINT32_MAX, device.deviceClass);
+    in.signedNumber("Rssi", INT8_MIN, INT8_MAX, device.rssi);
+    in.flag("Paired", device.paired);
+    in.flag("Trusted", device.trusted);
+    in.text("Pin", 16, device.pin);
+    in.flag("InRange", device.inRange);
+}
+
+void readService(GroupReader& in, RemoteService& service) {
+    in.allow({"Class", "Name", "Extension"});
+    in.number("Class", 0, UINT16_MAX, service.serviceClass);
+    in.text("Name", RemoteService::kMaxNameBytes, service.name);
+    in.bytes("Extension", service.extension);
+}
+
+void readServer(GroupReader& in, LocalServer& server) {
+    in.allow({"Class", "Name", "Status"});
+    in.number("Class", 0, UINT16_MAX, server.serviceClass);
+    in.text("Name", RemoteService::kMaxNameBytes, server.name);
+    uint32_t status = static_cast<uint32_t>(server.status);
+    in.number("Status", 1, 3, status);
+    server.status = static_cast<ServerStatus>(status);
+}
+
+// The remainder of a group name after a prefix such as "Device ", or empty.
+std::string suffix(const std::string& group, const char* prefix) {
+    size_t length = strlen(prefix);
+    return group.compare(0, length, prefix) == 0 ? group.substr(length) : std::string();
+}
+
+RemoteDevice* deviceWithId(World& world, const std::string& id) {
+    for (RemoteDevice& device : world.devices)
+        if (device.id == id)
+            return &device;
+    return nullptr;
+}
+
+bool readGroup(GKeyFile* file, const std::string& group, World& world, uint32_t& nextHandle,
+               std::string& error) {
+    GroupReader in(file, group, error);
+    std::string name;
+    if (group == "Adapter") {
+        readAdapter(in, world.adapter);
+    } else if (group == "Timing") {
+        readTiming(in, world.timing);
+    } else if (!(name = suffix(group, "Device ")).empty()) {
+        if (deviceWithId(world, name))
+            error = "[" + group + "] appears twice";
+        RemoteDevice device;
+        device.handle = nextHandle++;
+        device.id = name;
+        readDevice(in, device);
+        world.devices.push_back(device);
+    } else if (!(name = suffix(group, "Service ")).empty()) {
+        RemoteDevice* device = deviceWithId(world, name.substr(0, name.find('/')));
+        if (!device || name.find('/') == std::string::npos) {
+            error = "[" + group + "] names no device given before it as [Device ID]";
+            return false;
+        }
+        RemoteService service;
+        service.handle = nextHandle++;
+        readService(in, service);
+        device->services.push_back(service);
+    } else if (!(name = suffix(group, "Server ")).empty()) {
+        LocalServer server;
+        server.handle = nextHandle++;
+        readServer(in, server);
+        world.servers.push_back(server);
+    } else {
+        error = "[" + group + "] is not a known group";
+    }
+    return error.empty();
+}
+
+}  // namespace
+
+bool parseScenario(const std::string& text, World& out, std::string& error) {
+    GKeyFile* file = g_key_file_new();
+    GError* failure = nullptr;
+    if (!g_key_file_load_from_data(file, text.data(), text.size(), G_KEY_FILE_NONE, &failure)) {
+        error = failure->message;
+        g_error_free(failure);
+        g_key_file_free(file);
+        return false;
+    }
+    World world;
+    uint32_t nextHandle = 1;
+    gchar** groups = g_key_file_get_groups(file, nullptr);
+    bool ok = true;
+    for (gchar** group = groups; ok && *group; ++group)
+        ok = readGroup(file, *group, world, nextHandle, error);
+    g_strfreev(groups);
+    g_key_file_free(file);
+    if (ok)
+        out = std::move(world);
+    return ok;
+}
+
+bool loadScenarioFile(const std::string& path, World& out, std::string& error) {
+    gchar* text = nullptr;
+    gsize length = 0;
+    GError* failure = nullptr;
+    if (!g_file_get_contents(path.c_str(), &text, &length, &failure)) {
+        error = failure->message;
+        g_error_free(failure);
+        return false;
+    }
+    bool ok = parseScenario(std::string(text, length), out, error);
+    g_free(text);
+    if (!ok)
+        error = path + ": " + error;
+    return ok;
+}
+
+World defaultScenario() {
+    for (int i = 0; i < scenario_texts::kTextCount; ++i) {
+        if (strcmp(scenario_texts::kTexts[i].name, "default.ini") != 0)
+            continue;
+        World world;
+        std::string error;
+        if (!parseScenario(scenario_texts::kTexts[i].text, world, error))
+            g_error("built-in default.ini: %s", error.c_str());
+        return world;
+    }
+    g_error("no built-in default.ini");
+}
+
+}  // namespace btserver

@@ -1,0 +1,164 @@
+#include "simctl_commands.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+namespace simctl {
+
+namespace {
+
+struct Command {
+    const char* method;
+    size_t minWords;  // after the command word
+    size_t maxWords;
+    const char* replyType;
+};
+
+const std::map<std::string, Command>& commands() {
+    static const std::map<std::string, Command> table = {
+        {"reset", {"Reset", 0, 0, "()"}},
+        {"load", {"LoadScenario", 1, 1, "()"}},
+        {"emit", {"EmitSignal", 3, 3, "()"}},
+        {"reply", {"SetReply", 3, SIZE_MAX, "()"}},
+        {"clear-replies", {"ClearReplies", 0, 0, "()"}},
+        {"calls", {"GetCalls", 0, 0, "(a(sssv))"}},
+        {"clear-calls", {"ClearCalls", 0, 0, "()"}},
+        {"adapter", {"GetAdapter", 0, 0, "(a{sv})"}},
+        {"quit", {"Quit", 0, 0, "()"}},
+    };
+    return table;
+}
+
+// Decimal, or hex with 0x.
+bool number(const std::string& text, guint64 max, guint64& out) {
+    bool hex = text.rfind("0x", 0) == 0;
+    return g_ascii_string_to_unsigned(text.c_str() + (hex ? 2 : 0), hex ? 16 : 10, 0, max, &out,
+                                      nullptr);
+}
+
+// One KEY=VALUE of an override, typed as the control interface wants it.
+GVariant* overrideValue(const std::string& key, const std::string& value, std::string& error) {
+    guint64 n = 0;
+    gint64 signedValue = 0;
+    if (key == "reply" || key == "error" || key == "message")
+        return g_variant_new_string(value.c_str());
+    if ((key == "result" || key == "delay_ms" || key == "times") && number(value, UINT32_MAX, n))
+        return g_variant_new_uint32(static_cast<guint32>(n));
+    if (key == "array_length" &&
+        g_ascii_string_to_signed(value.c_str(), 10, INT32_MIN, INT32_MAX, &signedValue, nullptr))
+        return g_variant_new_int32(static_cast<gint32>(signedValue));
+    if (key == "no_reply" && (value == "true" || value == "false"))
+        return g_variant_new_boolean(value == "true");
+    error = "bad override " + key + "=" + value +
+            " (keys: result, reply, error, message, delay_ms, array_length, no_reply=true|false, "
+            "times)";
+    return nullptr;
+}
+
+GVariant* overrides(const std::vector<std::string>& words, std::string& error) {
+    GVariantBuilder builder;
+    g_variant_builder_init(&builder, G_VARIANT_TYPE_VARDICT);
+    for (size_t i = 3; i < words.size(); ++i) {
+        size_t equals = words[i].find('=');
+        GVariant* value =
+            equals == std::string::npos
+                ? nullptr
+                : overrideValue(words[i].substr(0, equals), words[i].substr(equals + 1), error);
+        if (!value) {
+            if (error.empty())
+                error = "expected KEY=VALUE, not " + words[i];
+            g_variant_builder_clear(&builder);
+            return nullptr;
+        }
+        g_variant_builder_add(&builder, "{sv}", words[i].substr(0, equals).c_str(), value);
+    }
+    return g_variant_builder_end(&builder);
+}
+
+std::string absolute(const std::string& path) {
+    gchar* full = g_canonicalize_filename(path.c_str(), nullptr);
+    std::string result = full;
+    g_free(full);
+    return result;
+}
+
+void printCalls(GVariant* reply) {
+    GVariantIter* iter = nullptr;
+    const char *interface, *method, *signature;
+    GVariant* args = nullptr;
+    g_variant_get(reply, "(a(sssv))", &iter);
+    while (g_variant_iter_next(iter, "(&s&s&sv)", &interface, &method, &signature, &args)) {
+        gchar* text = *signature ? g_variant_print(args, FALSE) : g_strdup("()");
+        std::printf("%s %s (%s) %s\n", interface, method, signature, text);
+        g_free(text);
+        g_variant_unref(args);
+    }
+    g_variant_iter_free(iter);
+}
+
+void printAdapter(GVariant* reply) {
+    GVariant* dict = g_variant_get_child_value(reply, 0);
+    GVariantIter iter;
+    g_variant_iter_init(&iter, dict);
+    const char* key = nullptr;
+    GVariant* value = nullptr;
+    while (g_variant_iter_next(&iter, "{&sv}", &key, &value)) {
+        gsize size = 0;
+        if (g_variant_is_of_type(value, G_VARIANT_TYPE_BYTESTRING)) {
+            // The address travels least significant byte first; people read it the other way.
+            auto* bytes = static_cast<const guint8*>(g_variant_get_fixed_array(value, &size, 1));
+            std::printf("%s:", key);
+            for (gsize i = size; i > 0; --i)
+                std::printf("%s%02X", i == size ? " " : ":", bytes[i - 1]);
+            std::printf("\n");
+        } else if (g_variant_is_of_type(value, G_VARIANT_TYPE_UINT32)) {
+            std::printf("%s: 0x%X\n", key, g_variant_get_uint32(value));
+        } else {
+            gchar* text = g_variant_print(value, FALSE);
+            std::printf("%s: %s\n", key, text);
+            g_free(text);
+        }
+        g_variant_unref(value);
+    }
+    g_variant_unref(dict);
+}
+
+}  // namespace
+
+bool buildRequest(const std::vector<std::string>& words, Request& out, std::string& error) {
+    auto found = words.empty() ? commands().end() : commands().find(words[0]);
+    if (found == commands().end()) {
+        error = words.empty() ? "no command given" : "unknown command " + words[0];
+        return false;
+    }
+    const Command& command = found->second;
+    size_t count = words.size() - 1;
+    if (count < command.minWords || count > command.maxWords) {
+        error = "wrong number of arguments for " + words[0];
+        return false;
+    }
+    out.method = command.method;
+    out.replyType = command.replyType;
+    if (words[0] == "load") {
+        out.args = g_variant_new("(s)", absolute(words[1]).c_str());
+    } else if (words[0] == "emit") {
+        out.args = g_variant_new("(sss)", words[1].c_str(), words[2].c_str(), words[3].c_str());
+    } else if (words[0] == "reply") {
+        GVariant* dict = overrides(words, error);
+        if (!dict)
+            return false;
+        out.args = g_variant_new("(ss@a{sv})", words[1].c_str(), words[2].c_str(), dict);
+    }
+    return true;
+}
+
+void printReply(const std::string& method, GVariant* reply) {
+    if (method == "GetCalls") {
+        printCalls(reply);
+    } else if (method == "GetAdapter") {
+        printAdapter(reply);
+    }
+}
+
+}  // namespace simctl

@@ -1,0 +1,14 @@
+#include "harness.h"
+
+namespace corvtest {
+
+void ServiceEnvironment::SetUp() {
+    StandInService::instance();
+}
+
+void ServiceEnvironment::TearDown() {
+    StandInService::instance().stop();
+    TestBus::instance().stop();
+}
+
+}  // namespace corvtest
