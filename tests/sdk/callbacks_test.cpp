@@ -51,10 +51,10 @@ BtsdkCallbackRecord entry(BTUINT16 event, F* f) {
     return {event, reinterpret_cast<BtsdkEventCallback>(f)};
 }
 
-class Callbacks : public testing::Test {
+class Callbacks : public corvtest::ServiceTest {
 protected:
-    corvtest::StandInService& service = corvtest::StandInService::instance();
     void SetUp() override {
+        ServiceTest::SetUp();
         std::lock_guard<std::mutex> lock(s_lock);
         s_events.clear();
     }
@@ -138,10 +138,3 @@ TEST_F(Callbacks, BtStatusReachesTheUserDefinedFunction) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    testing::AddGlobalTestEnvironment(new corvtest::ServiceEnvironment);
-    testing::AddGlobalTestEnvironment(new corvtest::ClientEnvironment);
-    return RUN_ALL_TESTS();
-}

@@ -24,11 +24,8 @@ namespace {
 
 constexpr int kTestTimeoutMs = 1500;  // CORVCLIENT_CALL_TIMEOUT_MS of this process
 
-class Calls : public testing::Test {
+class Calls : public corvtest::ServiceTest {
 protected:
-    StandInService& service = StandInService::instance();
-    void SetUp() override { service.reset(); }
-
     ReplyOverride error(const char* message) {
         ReplyOverride o;
         o.error = "org.freedesktop.DBus.Error.Failed";

@@ -14,10 +14,7 @@ using corvtest::replyWith;
 
 namespace {
 
-class Connections : public testing::Test {
-protected:
-    corvtest::StandInService& service = corvtest::StandInService::instance();
-    void SetUp() override { service.reset(); }
+class Connections : public corvtest::ServiceTest {
 };
 
 TEST_F(Connections, ConnectExSizesTheParameterBlockByServiceClass) {
@@ -198,10 +195,3 @@ TEST_F(Connections, HardwareControlCleansUpWithoutUnplugWhenNotReady) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    testing::AddGlobalTestEnvironment(new corvtest::ServiceEnvironment);
-    testing::AddGlobalTestEnvironment(new corvtest::ClientEnvironment);
-    return RUN_ALL_TESTS();
-}

@@ -13,10 +13,7 @@ using corvtest::replyWith;
 
 namespace {
 
-class Profiles : public testing::Test {
-protected:
-    corvtest::StandInService& service = corvtest::StandInService::instance();
-    void SetUp() override { service.reset(); }
+class Profiles : public corvtest::ServiceTest {
 };
 
 TEST_F(Profiles, DialSendsTheLengthsAndTheJoinedTexts) {
@@ -104,10 +101,3 @@ TEST_F(Profiles, HidByteAnswers) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    testing::AddGlobalTestEnvironment(new corvtest::ServiceEnvironment);
-    testing::AddGlobalTestEnvironment(new corvtest::ClientEnvironment);
-    return RUN_ALL_TESTS();
-}

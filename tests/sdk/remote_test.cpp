@@ -13,10 +13,8 @@ using corvtest::ReplyOverride;
 
 namespace {
 
-class Remote : public testing::Test {
+class Remote : public corvtest::ServiceTest {
 protected:
-    corvtest::StandInService& service = corvtest::StandInService::instance();
-    void SetUp() override { service.reset(); }
     void reply(const char* method, const std::string& tuple, const char* iface = "btsdkrmt") {
         ReplyOverride o;
         o.reply = tuple;
@@ -157,10 +155,3 @@ TEST_F(Remote, RepliesCarryExactlyTheirBytes) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    testing::AddGlobalTestEnvironment(new corvtest::ServiceEnvironment);
-    testing::AddGlobalTestEnvironment(new corvtest::ClientEnvironment);
-    return RUN_ALL_TESTS();
-}

@@ -24,6 +24,13 @@ public:
     void TearDown() override;
 };
 
+// A test on the stand-in service, reset to its scenario before each test.
+class ServiceTest : public testing::Test {
+protected:
+    StandInService& service = StandInService::instance();
+    void SetUp() override { service.reset(); }
+};
+
 // A reply override that answers with the given out tuple (GVariant text).
 ReplyOverride replyWith(const std::string& tuple);
 

@@ -21,10 +21,7 @@ std::string serverImage(unsigned mask, unsigned serviceClass, size_t ext) {
     return text + "]";
 }
 
-class Services : public testing::Test {
-protected:
-    corvtest::StandInService& service = corvtest::StandInService::instance();
-    void SetUp() override { service.reset(); }
+class Services : public corvtest::ServiceTest {
 };
 
 TEST_F(Services, EnumLocalServerAllocatesTheClassesExtensionBlock) {
@@ -146,10 +143,3 @@ TEST_F(Services, EnumerationLoopsEndWhenTheServiceIsGone) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    testing::AddGlobalTestEnvironment(new corvtest::ServiceEnvironment);
-    testing::AddGlobalTestEnvironment(new corvtest::ClientEnvironment);
-    return RUN_ALL_TESTS();
-}
