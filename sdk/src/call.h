@@ -177,15 +177,23 @@ bool callWaited(const char* beginFailText, const char* replyFailText, const Ins<
     return call && pending.ok;
 }
 
-}  // namespace corv
-
-namespace corv {
 
 // The commonest operation: inputs in, the service's result code out (preset 770).
 template <const Method& M, typename... I>
 BTRESULT callForResult(const char* failText, I... inputs) {
     guint result = BTSDK_ER_FAIL;
     callSync<M>(failText, ins(inputs...), outs(&result));
+    return result;
+}
+
+// An operation with a (value, result) reply: the value, narrowed to the caller's type
+// (its low bits), is stored only when the service's result is 0.
+template <const Method& M, typename T, typename... I>
+BTRESULT callForValue(const char* failText, T* out, I... inputs) {
+    guint value = 0, result = BTSDK_ER_FAIL;
+    if (callSync<M>(failText, ins(inputs...), outs(&value, &result)) && result == BTSDK_OK) {
+        *out = static_cast<T>(value);
+    }
     return result;
 }
 

@@ -58,14 +58,7 @@ BTRESULT Btsdk_SetLocalDeviceClass(BTUINT32 device_class) {
 
 BTRESULT Btsdk_GetDiscoveryMode(BTUINT16* mode) {
     if (!mode) return BTSDK_ER_INVALID_PARAMETER;
-    guint value = 0;
-    guint result = BTSDK_ER_FAIL;
-    if (callSync<method::GetDiscoveryMode>("Btsdk_GetDiscoveryMode Error: %s\n", ins(),
-                                           outs(&value, &result)) &&
-        result == BTSDK_OK) {
-        *mode = static_cast<BTUINT16>(value & 0xFFFF);
-    }
-    return result;
+    return callForValue<method::GetDiscoveryMode>("Btsdk_GetDiscoveryMode Error: %s\n", mode);
 }
 
 BTRESULT Btsdk_SetDiscoveryMode(BTUINT16 mode) {

@@ -154,13 +154,8 @@ BTRESULT Btsdk_EndEnumRemoteDevice(BTSDKHANDLE enumeration) {
 
 BTRESULT Btsdk_IsDevicePaired(BTDEVHDL device, BTUINT8* paired) {
     if (!paired) return BTSDK_ER_INVALID_PARAMETER;
-    guint value = 0, result = BTSDK_ER_FAIL;
-    if (callSync<method::IsDevicePaired>("Btsdk_IsDevicePaired async error", ins(guint{device}),
-                                         outs(&value, &result)) &&
-        result == BTSDK_OK) {
-        *paired = static_cast<BTUINT8>(value & 0xFF);
-    }
-    return result;
+    return callForValue<method::IsDevicePaired>("Btsdk_IsDevicePaired async error", paired,
+                                                guint{device});
 }
 
 BTBOOL Btsdk_IsDeviceConnected(BTDEVHDL device) {
@@ -223,13 +218,8 @@ BTRESULT Btsdk_RemoteDeviceFlowStatistic(BTDEVHDL device, BTUINT32* received, BT
 
 BTRESULT Btsdk_GetRemoteRSSI(BTDEVHDL device, BTUINT8* rssi) {
     if (!rssi) return BTSDK_ER_INVALID_PARAMETER;
-    guint value = 0, result = BTSDK_ER_FAIL;
-    if (callSync<method::GetRemoteRssi>("Btsdk_GetRemoteRSSI Error: %s\n", ins(guint{device}),
-                                        outs(&value, &result)) &&
-        result == BTSDK_OK) {
-        *rssi = static_cast<BTUINT8>(value & 0xFF);
-    }
-    return result;
+    return callForValue<method::GetRemoteRssi>("Btsdk_GetRemoteRSSI Error: %s\n", rssi,
+                                               guint{device});
 }
 
 BTRESULT Btsdk_ChangeConnectionPacketType(BTDEVHDL device, BTUINT16 packet_types) {
@@ -242,13 +232,8 @@ BTRESULT Btsdk_ChangeConnectionPacketType(BTDEVHDL device, BTUINT16 packet_types
 
 BTRESULT Btsdk_GetRemoteDeviceRole(BTDEVHDL device, BTUINT16* role) {
     if (!role) return BTSDK_ER_INVALID_PARAMETER;
-    guint value = 0, result = BTSDK_ER_FAIL;
-    if (callSync<method::GetRemoteDeviceRole>("Btsdk_GetRemoteDeviceRole Error: %s\n",
-                                              ins(guint{device}), outs(&value, &result)) &&
-        result == BTSDK_OK) {
-        *role = static_cast<BTUINT16>(value & 0xFFFF);
-    }
-    return result;
+    return callForValue<method::GetRemoteDeviceRole>("Btsdk_GetRemoteDeviceRole Error: %s\n", role,
+                                                     guint{device});
 }
 
 BTRESULT Btsdk_SwitchRole(BTDEVHDL device, BTUINT16 role) {
