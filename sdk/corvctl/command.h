@@ -17,6 +17,7 @@ struct Command {
 
 // The commands of one group, ended by a row whose name is null.
 extern const Command kLocalCommands[];
+extern const Command kDeviceCommands[];
 
 // Prints "corvctl: <text>" and the result code on standard error; returns 1.
 int fail(const std::string& text, unsigned result);

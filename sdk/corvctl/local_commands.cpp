@@ -4,17 +4,10 @@
 
 #include "command.h"
 #include "corvclient/btsdk.h"
+#include "device_lookup.h"
 
 namespace corvctl {
 namespace {
-
-// Addresses travel least significant byte first; people write them the other way round.
-std::string addressText(const BTUINT8* a) {
-    char text[18];
-    std::snprintf(text, sizeof text, "%02X:%02X:%02X:%02X:%02X:%02X", a[5], a[4], a[3], a[2], a[1],
-                  a[0]);
-    return text;
-}
 
 int info(const Args&) {
     BTUINT8 name[BTSDK_LOCAL_NAME_BUF] = {};

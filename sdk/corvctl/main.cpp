@@ -14,7 +14,7 @@ int fail(const std::string& text, unsigned result) {
 
 namespace {
 
-const Command* const kGroups[] = {kLocalCommands};
+const Command* const kGroups[] = {kLocalCommands, kDeviceCommands};
 
 const Command* findCommand(const char* name) {
     for (const Command* group : kGroups) {
@@ -26,7 +26,7 @@ const Command* findCommand(const char* name) {
 }
 
 void usage(FILE* out) {
-    std::fprintf(out, "Usage: corvctl COMMAND [ARGUMENTS]\n\nCommands:\n");
+    std::fprintf(out, "Usage: corvctl COMMAND [ARGUMENTS]\n\nA DEVICE is named by its handle, its address or its name.\n\nCommands:\n");
     for (const Command* group : kGroups) {
         for (const Command* c = group; c->name; ++c) {
             std::string head = std::string(c->name) + (c->usage[0] ? " " : "") + c->usage;
