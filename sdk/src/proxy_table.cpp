@@ -26,7 +26,7 @@ constexpr ProxyInfo kProxies[] = {
     {CORV_AREA("btsdkdun"), "Failed to create dun proxy.\n", ConnectionSlot::Request, true, false},
     {CORV_AREA("btsdkpan"), "Failed to create pan proxy.\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdkhfp"), "Failed to create hfp proxy.\n", ConnectionSlot::Request, true, true},
-    {CORV_AREA("btsdkhfp"), "Failed to create hfp proxy.\n", ConnectionSlot::Callback, true, true},
+    {CORV_AREA("btsdkhfp"), "Failed to create hfp proxy.\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdkav"), "Failed to create av proxy.\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdkav"), "Failed to create av proxy.\n", ConnectionSlot::Request, true, true},
     {CORV_AREA("btsdkhid"), "Failed to create hid proxy.\n", ConnectionSlot::Request, true, true},

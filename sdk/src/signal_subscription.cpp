@@ -35,12 +35,14 @@ std::vector<GType> typesOf(const char* signature) {
 
 void subscribeSignal(DBusGProxy* proxy, const Signal& signal, GCallback handler,
                      GClosureMarshal marshal) {
+    constexpr size_t kMaxArgs = 4;  // the longest argument list of the service's signals
     std::vector<GType> t = typesOf(signal.signature);
-    t.resize(3, G_TYPE_INVALID);
+    if (t.size() > kMaxArgs) g_critical("signal %s has too many arguments", signal.name);
+    t.resize(kMaxArgs + 1, G_TYPE_INVALID);
     if (marshal) {
-        dbus_g_object_register_marshaller(marshal, G_TYPE_NONE, t[0], t[1], t[2], G_TYPE_INVALID);
+        dbus_g_object_register_marshaller(marshal, G_TYPE_NONE, t[0], t[1], t[2], t[3], t[4]);
     }
-    dbus_g_proxy_add_signal(proxy, signal.name, t[0], t[1], t[2], G_TYPE_INVALID);
+    dbus_g_proxy_add_signal(proxy, signal.name, t[0], t[1], t[2], t[3], t[4]);
     dbus_g_proxy_connect_signal(proxy, signal.name, handler, nullptr, nullptr);
 }
 

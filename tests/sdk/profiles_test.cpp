@@ -100,4 +100,39 @@ TEST_F(Profiles, HidByteAnswers) {
     corvtest::stderrOf([&] { EXPECT_EQ(Btsdk_Hid_GetPlugFlag(address), 2); });
 }
 
+std::atomic<unsigned> s_scoUp{0};
+void onScoUp(BTUINT32 connection, BTUINT32, BTUINT32) { s_scoUp = connection; }
+void onGateway(BTCONNHDL, BTUINT16, BTUINT8*, BTUINT16) {}
+
+TEST_F(Profiles, HandsFreeRequestsAndTheAudioLinkFlag) {
+    service.clearCalls();
+    EXPECT_EQ(Btsdk_HFAP_AnswerCall(0), BTSDK_ER_INVALID_PARAMETER);
+    EXPECT_EQ(Btsdk_AGAP_SetSpkVol(0, 3), BTSDK_ER_INVALID_PARAMETER);
+    EXPECT_TRUE(service.calls().empty());
+
+    BTUINT8 record[64];
+    std::memset(record, 0x77, sizeof record);
+    record[35] = 4;
+    EXPECT_EQ(Btsdk_AGAP_NetworkEvent(8, 2, record), BTSDK_OK);
+    EXPECT_EQ(Btsdk_AGAP_NetworkEvent(8, 3, record), BTSDK_OK);
+    EXPECT_EQ(Btsdk_HFAP_Dial(8, reinterpret_cast<const BTUINT8*>("0123"), 4), BTSDK_OK);
+    auto calls = service.calls();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0].ay(2), std::vector<uint8_t>(37, 0));
+    EXPECT_EQ(calls[1].ay(2), std::vector<uint8_t>(record, record + 37 + 4));
+    EXPECT_EQ(calls[2].u(2), 4u);
+
+    // The audio-link flag follows the gateway indications even with no receiver set.
+    EXPECT_EQ(Btsdk_IsSCOExist(), 0);
+    BtsdkCallbackRecord scoUp{BTSDK_USRDEF_SCO_UP, reinterpret_cast<BtsdkEventCallback>(onScoUp)};
+    ASSERT_EQ(Btsdk_RegisterUsrDefCallback(&scoUp), BTSDK_OK);
+    Btsdk_AGAP_APPRegCbk(onGateway);
+    Btsdk_AGAP_APPUnRegCbk();
+    service.emitSignal("btsdkhfp", "agap_ret_msg", "(uint32 12, uint32 0x0903, @ay [], uint32 0)");
+    ASSERT_TRUE(corvtest::waitFor([] { return s_scoUp.load() == 12; }));
+    EXPECT_EQ(Btsdk_IsSCOExist(), 1);
+    service.emitSignal("btsdkhfp", "agap_ret_msg", "(uint32 12, uint32 0x0936, @ay [], uint32 0)");
+    EXPECT_TRUE(corvtest::waitFor([] { return Btsdk_IsSCOExist() == 0; }));
+}
+
 }  // namespace
