@@ -5,6 +5,7 @@
 DBusGConnection* g_dbus_connection = nullptr;
 DBusGConnection* g_dbus_connection2 = nullptr;
 DBusGConnection* g_dbus_cbk_connection = nullptr;
+DBusGConnection* g_dbus_ftp_connection = nullptr;
 GMainLoop* mainloop = nullptr;
 DBusGProxy* g_btsdk_rmt_proxy2 = nullptr;
 

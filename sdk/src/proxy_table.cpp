@@ -37,6 +37,7 @@ constexpr ProxyInfo kProxies[] = {
 static_assert(sizeof(kProxies) / sizeof(kProxies[0]) == static_cast<size_t>(ProxyId::Count));
 
 DBusGProxy* g_proxies[static_cast<size_t>(ProxyId::Count)];
+DBusGConnection* g_proxyConnections[static_cast<size_t>(ProxyId::Count)];
 
 constexpr int kDefaultTimeoutMs = 60000;
 
@@ -81,11 +82,14 @@ DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection) {
         g_critical("%s", info.failMessage);
         return nullptr;
     }
+    g_proxyConnections[static_cast<size_t>(id)] = connection;
     int timeout = timeoutOverride();
     if (timeout == 0 && info.setsTimeout) timeout = kDefaultTimeoutMs;
     if (timeout > 0) dbus_g_proxy_set_default_timeout(slot, timeout);
     return slot;
 }
+
+DBusGConnection* proxyConnection(ProxyId id) { return g_proxyConnections[static_cast<size_t>(id)]; }
 
 DBusGProxy* proxyFor(ProxyId id) { return proxyFor(id, proxyInfo(id).connection); }
 

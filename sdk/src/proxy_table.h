@@ -51,6 +51,9 @@ DBusGProxy*& proxySlot(ProxyId id);
 // Makes the area's proxy on the given connection and stores it (null when it cannot).
 DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection);
 
+// The connection the area's proxy was made on (null while there is none).
+DBusGConnection* proxyConnection(ProxyId id);
+
 // The area's proxy, made on its connection on first use; null when it cannot be made.
 DBusGProxy* proxyFor(ProxyId id);
 

@@ -1,6 +1,7 @@
 // Request threads 1 and 2 and the callback thread: each runs a main loop on a context
 // of its own that dispatches a private bus connection.
 #include "detached_thread.h"
+#include "corvclient/btsdk_ftp.h"
 #include "frame_state.h"
 
 namespace {
@@ -10,6 +11,7 @@ enum class Release { Connection, KeepOpen };
 struct LoopThread {
     DBusGConnection** variable;
     Release release;
+    DBusBusType bus;
     GMutex lock;
     GCond changed;
     GMainLoop* loop = nullptr;  // guarded by lock, set while the thread runs
@@ -17,9 +19,11 @@ struct LoopThread {
     bool setUp = false;  // the thread has published its connection or given up
 };
 
-LoopThread s_request1{&g_dbus_connection, Release::Connection, {}, {}};
-LoopThread s_request2{&g_dbus_connection2, Release::KeepOpen, {}, {}};
-LoopThread s_callback{&g_dbus_cbk_connection, Release::Connection, {}, {}};
+LoopThread s_request1{&g_dbus_connection, Release::Connection, DBUS_BUS_SYSTEM, {}, {}};
+LoopThread s_request2{&g_dbus_connection2, Release::KeepOpen, DBUS_BUS_SYSTEM, {}, {}};
+LoopThread s_callback{&g_dbus_cbk_connection, Release::Connection, DBUS_BUS_SYSTEM, {}, {}};
+// The file-transfer area's signals come on a private session-bus connection.
+LoopThread s_ftp{&g_dbus_ftp_connection, Release::Connection, DBUS_BUS_SESSION, {}, {}};
 
 void markSetUp(LoopThread& state, GMainLoop* loop) {
     g_mutex_lock(&state.lock);
@@ -36,7 +40,7 @@ void* runLoopThread(void* arg) {
     GMainLoop* loop = g_main_loop_new(context, FALSE);
 
     GError* error = nullptr;
-    DBusGConnection* connection = dbus_g_bus_get_private(DBUS_BUS_SYSTEM, context, &error);
+    DBusGConnection* connection = dbus_g_bus_get_private(state.bus, context, &error);
     if (!connection) {
         g_printerr("error: dbus_g_bus_get_private: %s\n", error ? error->message : "");
         g_clear_error(&error);
@@ -55,10 +59,11 @@ void* runLoopThread(void* arg) {
         state.loop = nullptr;
         g_mutex_unlock(&state.lock);
         if (state.release == Release::Connection) {
-            // The variable goes back to the shared connection so that later proxies get
-            // a live one; proxies made on this connection keep their own reference.
+            // The variable goes back to the shared connection (none for another bus) so
+            // that later proxies get a live one; proxies made on this connection keep
+            // their own reference.
             if (*state.variable == connection) {
-                *state.variable = corv::sharedConnection();
+                *state.variable = state.bus == DBUS_BUS_SYSTEM ? corv::sharedConnection() : nullptr;
                 corv::releaseConnection(connection);
             }
             dbus_connection_close(dbus_g_connection_get_connection(connection));
@@ -88,7 +93,7 @@ void quit(LoopThread& state) {
     g_mutex_unlock(&state.lock);
 }
 
-constexpr size_t kCallbackStackBytes = 2 * 1024 * 1024;
+constexpr size_t kCallbackStackBytes = 2 * 1024 * 1024;  // callback and file-transfer threads
 
 }  // namespace
 
@@ -97,6 +102,7 @@ extern "C" {
 gpointer ProcessDbusRequestThread(gpointer) { return runLoopThread(&s_request1); }
 gpointer ProcessDbusRequestThread2(gpointer) { return runLoopThread(&s_request2); }
 gpointer ProcessDbusCbkThread(gpointer) { return runLoopThread(&s_callback); }
+gpointer ProcessDbusFtpThread(gpointer) { return runLoopThread(&s_ftp); }
 
 int InitBtsdkInitCbkDbus(void) {
     start(s_request1, "corv-request1", 0);
@@ -110,14 +116,27 @@ int UninitBtsdkInitCbkDbus(void) {
     return 1;
 }
 
+// Starts a thread and waits until it has published its private connection, or failed
+// and left the previous connection in place, so that what is registered next uses it.
+static void startAndWait(LoopThread& state, const char* name) {
+    if (!start(state, name, kCallbackStackBytes)) return;
+    g_mutex_lock(&state.lock);
+    while (!state.setUp) g_cond_wait(&state.changed, &state.lock);
+    g_mutex_unlock(&state.lock);
+}
+
 int InitBtsdkCbkDbus(void) {
-    // Wait until the thread has published its private connection, or failed and left
-    // the previous connection in place, so that callbacks registered next use it.
-    if (start(s_callback, "corv-callback", kCallbackStackBytes)) {
-        g_mutex_lock(&s_callback.lock);
-        while (!s_callback.setUp) g_cond_wait(&s_callback.changed, &s_callback.lock);
-        g_mutex_unlock(&s_callback.lock);
-    }
+    startAndWait(s_callback, "corv-callback");
+    return 1;
+}
+
+int InitBtsdkFtpDbus(void) {
+    startAndWait(s_ftp, "corv-ftp");
+    return 1;
+}
+
+int UninitBtsdkFtpDbus(void) {
+    quit(s_ftp);
     return 1;
 }
 

@@ -7,6 +7,7 @@
 #include "btsdk_callback.h"
 #include "btsdk_conn.h"
 #include "btsdk_frame.h"
+#include "btsdk_ftp.h"
 #include "btsdk_hfp.h"
 #include "btsdk_init.h"
 #include "btsdk_local.h"

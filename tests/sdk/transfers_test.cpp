@@ -1,0 +1,142 @@
+// Blocking file-transfer and object-push transfers: the completion signal gives the
+// result, progress keeps a slow transfer alive, and a transfer never waits for ever.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <future>
+#include <mutex>
+#include <string>
+
+#include "corvclient/btsdk.h"
+#include "harness.h"
+#include "sdk_test_util.h"
+
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int kIdleMs = 800;  // CORVCLIENT_CALL_TIMEOUT_MS of this process
+
+class Transfers : public corvtest::ServiceTest {
+protected:
+    bool called(const std::string& method) {
+        return corvtest::waitFor([&] {
+            for (const auto& call : service.calls())
+                if (call.method == method) return true;
+            return false;
+        });
+    }
+};
+
+long msSince(Clock::time_point start) {
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
+
+std::atomic<int> s_statusCalls{0};
+std::atomic<int> s_lastFirst{-1};
+void onStatus(BTUINT8 first, BTUINT8, const char*, BTUINT32, BTUINT32) {
+    s_lastFirst = first;
+    ++s_statusCalls;
+}
+
+TEST_F(Transfers, TheCompletionSignalGivesTheResult) {
+    corvtest::ReplyOverride immediate;
+    immediate.result = 5;
+    service.setReply("btsdkftp", "get_file", immediate);
+    auto result = std::async(std::launch::async, [] { return Btsdk_FTPGetFile(3, "remote.txt", "/tmp/l"); });
+    ASSERT_TRUE(called("get_file"));
+    service.emitSignal("btsdkftp", "signal_ftp_transfer_complete", "(uint32 7,)");
+    EXPECT_EQ(result.get(), 7u);
+    EXPECT_EQ(Btsdk_FTPPutFile(0, "a", "b"), BTSDK_ER_INVALID_PARAMETER);
+}
+
+TEST_F(Transfers, ProgressKeepsASlowTransferAlive) {
+    Btsdk_FTPRegisterStatusCallback(3, onStatus);
+    auto start = Clock::now();
+    auto result = std::async(std::launch::async, [] { return Btsdk_FTPPutFile(3, "/tmp/a", "a"); });
+    ASSERT_TRUE(called("put_file"));
+    // Reports at less than the idle limit apart, for well over the idle limit in all.
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(result.wait_for(std::chrono::milliseconds(kIdleMs / 3)), std::future_status::timeout);
+        service.emitSignal("btsdkftp", "signal_ftp_file_transfer_status",
+                           "(uint32 0x101, uint32 0, 'a', uint32 100, uint32 10)");
+    }
+    service.emitSignal("btsdkftp", "signal_ftp_transfer_complete", "(uint32 0,)");
+    EXPECT_EQ(result.get(), BTSDK_OK);
+    EXPECT_GT(msSince(start), 2 * kIdleMs);
+    EXPECT_TRUE(corvtest::waitFor([] { return s_statusCalls.load() == 6; }));
+    EXPECT_EQ(s_lastFirst.load(), 1);  // 0x101 narrowed to 8 bits
+}
+
+TEST_F(Transfers, AMissingCompletionEndsWithTheIdleLimit) {
+    auto start = Clock::now();
+    std::string errors = corvtest::stderrOf([] { EXPECT_EQ(Btsdk_FTPGetDir(3, "d", "/tmp/d"), BTSDK_ER_FAIL); });
+    EXPECT_GE(msSince(start), kIdleMs);
+    EXPECT_LT(msSince(start), kIdleMs + 1500);
+    EXPECT_NE(errors.find("neither progress nor completion"), std::string::npos) << errors;
+}
+
+TEST_F(Transfers, TheServiceLeavingEndsTheWait) {
+    auto result = std::async(std::launch::async, [] { return Btsdk_OPPPushObj(4, "/tmp/card.vcf"); });
+    ASSERT_TRUE(called("push_obj"));
+    auto start = Clock::now();
+    service.kill();
+    EXPECT_EQ(result.get(), BTSDK_ER_FAIL);
+    EXPECT_LT(msSince(start), kIdleMs);
+    service.start();
+}
+
+TEST_F(Transfers, ACompletionBeforeTheWaitIsNotLost) {
+    corvtest::ReplyOverride late;
+    late.delayMs = 300;
+    service.setReply("btsdkopp", "pull_obj", late);
+    auto result = std::async(std::launch::async, [] { return Btsdk_OPPPullObj(4, "/tmp/in.vcf"); });
+    ASSERT_TRUE(called("pull_obj"));
+    service.emitSignal("btsdkopp", "signal_opp_transfer_complete", "(uint32 0,)");  // before the answer
+    EXPECT_EQ(result.get(), BTSDK_OK);
+}
+
+std::mutex s_entryLock;
+std::string s_entryName;
+BTUINT32 s_entrySize = 0;
+void onEntry(FTP_FIND_DATA* entry) {
+    std::lock_guard<std::mutex> lock(s_entryLock);
+    s_entryName = entry->name;
+    s_entrySize = entry->size;
+}
+
+TEST_F(Transfers, BrowseEntriesAreTheFirst324Bytes) {
+    ASSERT_EQ(Btsdk_FTPBrowseFolder(3, "/", onEntry, 0), BTSDK_OK);
+    std::string entry = "[byte 0x10, 0, 0, 0, 0x61, 0x62";
+    for (int i = 6; i < 400; ++i) entry += ", 0x41";  // no NUL inside the name field
+    service.emitSignal("btsdkftp", "signal_ftp_show_browse_file", "(" + entry + "],)");
+    ASSERT_TRUE(corvtest::waitFor([] {
+        std::lock_guard<std::mutex> lock(s_entryLock);
+        return !s_entryName.empty();
+    }));
+    std::lock_guard<std::mutex> lock(s_entryLock);
+    EXPECT_EQ(s_entrySize, 16u);
+    EXPECT_EQ(s_entryName.size(), 295u);  // cut inside its 296-byte field
+    EXPECT_EQ(s_entryName.substr(0, 3), "abA");
+}
+
+TEST_F(Transfers, NullObjectPushStatusCallbackMakesNoCall) {
+    service.clearCalls();
+    Btsdk_OPPRegisterStatusCallback(4, nullptr);
+    Btsdk_OPPRegisterDealReceiveFileCB(nullptr);
+    EXPECT_TRUE(service.calls().empty());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("CORVCLIENT_CALL_TIMEOUT_MS", std::to_string(kIdleMs).c_str(), 1);
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new corvtest::ServiceEnvironment);
+    testing::AddGlobalTestEnvironment(new corvtest::ClientEnvironment);
+    return RUN_ALL_TESTS();
+}
