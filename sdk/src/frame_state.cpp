@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "corvclient/btsdk_ftp.h"
+
 DBusGConnection* g_dbus_connection = nullptr;
 DBusGConnection* g_dbus_connection2 = nullptr;
 DBusGConnection* g_dbus_cbk_connection = nullptr;

@@ -2,6 +2,8 @@
 // of its own, proxies made afterwards use it, and each thread leaves when asked.
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "corvclient/btsdk.h"
 #include "harness.h"
 #include "sdk_test_util.h"
@@ -44,6 +46,27 @@ TEST(PrivateConnections, RequestsAndCallbacksMoveToTheirOwnThreads) {
     // connection again. Request connection 2 stays open.
     EXPECT_EQ(g_dbus_connection, shared);
     EXPECT_NE(g_dbus_connection2, shared);
+}
+
+std::atomic<int> s_entries{0};
+void onEntry(FTP_FIND_DATA*) { ++s_entries; }
+
+TEST(PrivateConnections, FileTransferSignalsComeOnTheirOwnSessionConnection) {
+    ASSERT_EQ(g_dbus_ftp_connection, nullptr);
+    ASSERT_EQ(InitBtsdkFtpDbus(), 1);  // returns once the connection is there
+    ASSERT_NE(g_dbus_ftp_connection, nullptr);
+    EXPECT_EQ(corvtest::threadsNamed("corv-ftp"), 1);
+
+    // The first registration makes the area's proxy on that connection.
+    BtsdkCallbackRecord browse{BTSDK_FTP_BROWSE_CBK, reinterpret_cast<BtsdkEventCallback>(onEntry)};
+    ASSERT_EQ(Btsdk_RegisterFtpCallback(&browse), BTSDK_OK);
+    corvtest::StandInService::instance().emitSignal("btsdkftp", "signal_ftp_show_browse_file",
+                                                    "([byte 1, 0, 0, 0],)");
+    EXPECT_TRUE(corvtest::waitFor([] { return s_entries.load() == 1; }));
+
+    ASSERT_EQ(UninitBtsdkFtpDbus(), 1);
+    EXPECT_TRUE(corvtest::waitFor([] { return corvtest::threadsNamed("corv-ftp") == 0; }));
+    EXPECT_EQ(g_dbus_ftp_connection, nullptr);
 }
 
 }  // namespace
