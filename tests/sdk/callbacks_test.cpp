@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "corvclient/btsdk.h"
@@ -135,6 +136,29 @@ TEST_F(Callbacks, BtStatusReachesTheUserDefinedFunction) {
     emit("bt_status", "(uint32 3,)", "btsdkinit");
     expectNextEvent(0, "status");
     EXPECT_EQ(eventAt(0).args, (std::vector<BTUINT32>{3, 0, 0}));
+}
+
+std::mutex s_burstLock;
+std::vector<BTUINT32> s_burst;
+void onInquiryResult(BTUINT32 device) {
+    std::lock_guard<std::mutex> lock(s_burstLock);
+    s_burst.push_back(device);
+}
+
+TEST_F(Callbacks, ABurstOfInquiryResultsArrivesCompleteAndInOrder) {
+    constexpr BTUINT32 kCount = 5000;
+    auto result = entry(BTSDK_INQUIRY_RESULT_IND, onInquiryResult);
+    ASSERT_EQ(Btsdk_RegisterCallback(&result), BTSDK_OK);
+    for (BTUINT32 i = 1; i <= kCount; ++i) {
+        emit("inquiry_result_ind", ("(uint32 " + std::to_string(i) + ",)").c_str());
+    }
+    ASSERT_TRUE(corvtest::waitFor([] {
+        std::lock_guard<std::mutex> lock(s_burstLock);
+        return s_burst.size() >= kCount;
+    }, 20000));
+    std::lock_guard<std::mutex> lock(s_burstLock);
+    ASSERT_EQ(s_burst.size(), kCount);
+    for (BTUINT32 i = 0; i < kCount; ++i) ASSERT_EQ(s_burst[i], i + 1) << "at " << i;
 }
 
 }  // namespace
