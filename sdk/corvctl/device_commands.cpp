@@ -6,6 +6,8 @@
 #include <iostream>
 #include <mutex>
 
+#include <unistd.h>
+
 #include "command.h"
 #include "corvclient/btsdk.h"
 #include "device_lookup.h"
@@ -67,12 +69,20 @@ int devices(const Args&) {
     return 0;
 }
 
+// Reads one answer line; echoes a line end when the answer came from a pipe, which
+// the terminal did not echo.
+std::string readAnswer() {
+    std::string answer;
+    std::getline(std::cin, answer);
+    if (!isatty(STDIN_FILENO)) std::printf("\n");
+    return answer;
+}
+
 // Pairing prompts: the answers come from standard input, so a script can pipe them in.
 void onPinRequest(BTUINT32 device) {
     std::printf("PIN for %s: ", describeDevice(device).c_str());
     std::fflush(stdout);
-    std::string pin;
-    std::getline(std::cin, pin);
+    std::string pin = readAnswer();
     Btsdk_PinCodeReply(device, reinterpret_cast<const BTUINT8*>(pin.data()),
                        static_cast<BTUINT16>(pin.size()));
 }
@@ -80,8 +90,7 @@ void onPinRequest(BTUINT32 device) {
 void onConfirmRequest(BTUINT32 device, BTUINT32 value) {
     std::printf("Does %06u show on the device? [y/N] ", value);
     std::fflush(stdout);
-    std::string answer;
-    std::getline(std::cin, answer);
+    std::string answer = readAnswer();
     Btsdk_UsrCfmReqReply(device, !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y'));
 }
 
