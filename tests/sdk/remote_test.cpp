@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "corvclient/btsdk.h"
 #include "harness.h"
@@ -42,6 +43,19 @@ TEST_F(Remote, NameUpdateFillsTheBufferAsLongAsItIs) {
     len = 32;
     EXPECT_EQ(Btsdk_UpdateRemoteDeviceName(1, name, &len), 9u);
     EXPECT_EQ(len, 0);
+}
+
+TEST_F(Remote, NameUpdateKeepsAtMost131NameBytes) {
+    reply("update_remote_device_name", "(\"" + std::string(200, 'L') + "\", uint32 0)");
+    BTUINT8 name[256];
+    std::memset(name, 0xAA, sizeof name);
+    BTUINT16 len = 200;
+    ASSERT_EQ(Btsdk_UpdateRemoteDeviceName(1, name, &len), BTSDK_OK);
+    EXPECT_EQ(len, 131);
+    EXPECT_EQ(name[130], 'L');
+    EXPECT_EQ(name[131], 0);
+    EXPECT_EQ(name[199], 0);     // the given length is zeroed
+    EXPECT_EQ(name[200], 0xAA);  // and nothing past it is touched
 }
 
 TEST_F(Remote, NameReadNeverWritesPastTheGivenLength) {
