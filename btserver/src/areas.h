@@ -10,6 +10,14 @@ class Service;
 
 void addInitArea(Service& service);
 void addLocalArea(Service& service);
+// The remote-device area in parts: known devices and their properties, names, lists
+// and enumerations, inquiry, pairing.
+void addRemoteDevices(Service& service);
+void addDeviceNames(Service& service);
+void addDeviceLists(Service& service);
+void addInquiry(Service& service);
+void addPairing(Service& service);
+void addSecurityArea(Service& service);
 
 // Sends "bt_status" on the initialisation area.
 void announceStatus(Service& service, uint32_t status);

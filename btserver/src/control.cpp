@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "device_events.h"
 #include "scenario.h"
 
 namespace btserver {
@@ -10,6 +11,8 @@ namespace {
 
 constexpr const char* kErrorName = "com.zel.corvane.simctl.Error";
 
+// The remote-device events (SetInRange, SetConnected, RequestAuthorization,
+// RequestConnection) are described in device_events.h.
 constexpr const char* kXml = R"xml(<node name="/com/zel/corvane/simctl">
   <interface name="com.zel.corvane.simctl">
     <method name="Reset"/>
@@ -28,6 +31,23 @@ constexpr const char* kXml = R"xml(<node name="/com/zel/corvane/simctl">
     <method name="GetCalls"><arg name="calls" type="a(sssv)" direction="out"/></method>
     <method name="ClearCalls"/>
     <method name="GetAdapter"><arg name="adapter" type="a{sv}" direction="out"/></method>
+    <method name="SetInRange">
+      <arg name="device" type="s" direction="in"/>
+      <arg name="in_range" type="b" direction="in"/>
+    </method>
+    <method name="SetConnected">
+      <arg name="device" type="s" direction="in"/>
+      <arg name="connected" type="b" direction="in"/>
+    </method>
+    <method name="RequestAuthorization">
+      <arg name="device" type="s" direction="in"/>
+      <arg name="service" type="u" direction="in"/>
+    </method>
+    <method name="RequestConnection">
+      <arg name="device" type="s" direction="in"/>
+      <arg name="service" type="u" direction="in"/>
+      <arg name="role" type="y" direction="in"/>
+    </method>
     <method name="Quit"/>
   </interface>
 </node>)xml";
@@ -70,6 +90,8 @@ void Control::handle(GDBusMethodInvocation* invocation) {
         service_.calls().clear();
     } else if (strcmp(method, "GetAdapter") == 0) {
         reply = g_variant_new("(@a{sv})", adapter());
+    } else if (isDeviceEvent(method)) {
+        error = runDeviceEvent(service_, method, args);
     }
     if (!error.empty()) {
         g_dbus_method_invocation_return_dbus_error(invocation, kErrorName, error.c_str());
@@ -93,6 +115,8 @@ GVariant* Control::adapter() const {
                           g_variant_new_uint32(adapter.discoveryMode));
     g_variant_builder_add(&builder, "{sv}", "powered", g_variant_new_boolean(adapter.powered));
     g_variant_builder_add(&builder, "{sv}", "trace", g_variant_new_boolean(adapter.trace));
+    g_variant_builder_add(&builder, "{sv}", "security_mode",
+                          g_variant_new_uint32(adapter.securityMode));
     return g_variant_builder_end(&builder);
 }
 

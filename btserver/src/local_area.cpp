@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "area_values.h"
 #include "areas.h"
 #include "result_codes.h"
 #include "service.h"
@@ -14,16 +15,6 @@ namespace {
 constexpr const char* kLocal = "com.zel.corvane.btservice.btsdklocal";
 constexpr size_t kVendorReplyBytes = 259;
 constexpr uint32_t kMaxHciReplyBytes = 0xFFFF;  // callers ask with a 16-bit length
-
-GVariant* byteArray(const uint8_t* data, size_t size) {
-    return g_variant_new_fixed_array(G_VARIANT_TYPE_BYTE, data, size, 1);
-}
-
-Bytes bytesOf(GVariant* array) {
-    gsize size = 0;
-    auto* data = static_cast<const uint8_t*>(g_variant_get_fixed_array(array, &size, 1));
-    return Bytes(data, data + size);
-}
 
 // The answer to a vendor command: bytes 0-1 the opcode (the command's first two bytes),
 // byte 2 the status 0, byte 3 how many parameter bytes follow, then those bytes echoed.

@@ -3,6 +3,7 @@
 #include <glib.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <set>
 
 #include "embedded_text.h"
@@ -62,6 +63,24 @@ public:
         if (!parseSigned(value, min, max, parsed))
             return fault(key, "is not a number in range");
         out = static_cast<int8_t>(parsed);
+    }
+
+    // One of the words, stored as its position in the list.
+    template <typename T>
+    void choice(const char* key, std::initializer_list<const char*> words, T& out) {
+        std::string value;
+        if (!raw(key, value))
+            return;
+        std::string names;
+        int index = 0;
+        for (const char* word : words) {
+            if (value == word) {
+                out = static_cast<T>(index);
+                return;
+            }
+            names += (index++ ? "|" : "") + std::string(word);
+        }
+        fault(key, "is not one of " + names);
     }
 
     void flag(const char* key, bool& out) {
@@ -127,13 +146,16 @@ void readAdapter(GroupReader& in, Adapter& adapter) {
 }
 
 void readTiming(GroupReader& in, Timing& timing) {
-    in.allow({"StartBluetooth", "StopBluetooth"});
+    in.allow({"StartBluetooth", "StopBluetooth", "InquiryInterval", "PairingTimeout"});
     in.number("StartBluetooth", 0, 600000, timing.startBluetoothMs);
     in.number("StopBluetooth", 0, 600000, timing.stopBluetoothMs);
+    in.number("InquiryInterval", 0, 600000, timing.inquiryIntervalMs);
+    in.number("PairingTimeout", 0, 600000, timing.pairingTimeoutMs);
 }
 
 void readDevice(GroupReader& in, RemoteDevice& device) {
-    in.allow({"Name", "Address", "Class", "Rssi", "Paired", "Trusted", "Pin", "InRange"});
+    in.allow({"Name", "Address", "Class", "Rssi", "Paired", "Trusted", "Pin", "InRange", "Known",
+              "Pairing", "Passkey", "NameDelay", "PairDelay", "Role", "Param"});
     in.text("Name", RemoteDevice::kMaxNameBytes, device.name);
     in.address("Address", device.address);
     in.number("Class", 0, UINT32_MAX, device.deviceClass);
@@ -142,6 +164,13 @@ void readDevice(GroupReader& in, RemoteDevice& device) {
     in.flag("Trusted", device.trusted);
     in.text("Pin", 16, device.pin);
     in.flag("InRange", device.inRange);
+    in.flag("Known", device.known);
+    in.choice("Pairing", {"pin", "confirm", "passkey", "none"}, device.pairing);
+    in.number("Passkey", 0, 999999, device.passkey);
+    in.number("NameDelay", 0, 600000, device.nameDelayMs);
+    in.number("PairDelay", 0, 600000, device.pairDelayMs);
+    in.number("Role", 0, 1, device.role);
+    in.number("Param", 0, UINT32_MAX, device.param);
 }
 
 void readService(GroupReader& in, RemoteService& service) {
@@ -173,11 +202,14 @@ RemoteDevice* deviceWithId(World& world, const std::string& id) {
     return nullptr;
 }
 
-bool readGroup(GKeyFile* file, const std::string& group, World& world, uint32_t& nextHandle,
+// Reads the device groups when `devices`, else every other group.
+bool readGroup(GKeyFile* file, const std::string& group, bool devices, World& world,
                std::string& error) {
     GroupReader in(file, group, error);
     std::string name;
-    if (group == "Adapter") {
+    if (devices != !suffix(group, "Device ").empty()) {
+        return true;
+    } else if (group == "Adapter") {
         readAdapter(in, world.adapter);
     } else if (group == "Timing") {
         readTiming(in, world.timing);
@@ -185,23 +217,23 @@ bool readGroup(GKeyFile* file, const std::string& group, World& world, uint32_t&
         if (deviceWithId(world, name))
             error = "[" + group + "] appears twice";
         RemoteDevice device;
-        device.handle = nextHandle++;
+        device.handle = world.newHandle();
         device.id = name;
         readDevice(in, device);
         world.devices.push_back(device);
     } else if (!(name = suffix(group, "Service ")).empty()) {
         RemoteDevice* device = deviceWithId(world, name.substr(0, name.find('/')));
         if (!device || name.find('/') == std::string::npos) {
-            error = "[" + group + "] names no device given before it as [Device ID]";
+            error = "[" + group + "] names no device given as [Device ID]";
             return false;
         }
         RemoteService service;
-        service.handle = nextHandle++;
+        service.handle = world.newHandle();
         readService(in, service);
         device->services.push_back(service);
     } else if (!(name = suffix(group, "Server ")).empty()) {
         LocalServer server;
-        server.handle = nextHandle++;
+        server.handle = world.newHandle();
         readServer(in, server);
         world.servers.push_back(server);
     } else {
@@ -221,12 +253,14 @@ bool parseScenario(const std::string& text, World& out, std::string& error) {
         g_key_file_free(file);
         return false;
     }
+    // Devices are numbered first (1, 2, ... in the order of the file), then the services
+    // and local servers.
     World world;
-    uint32_t nextHandle = 1;
     gchar** groups = g_key_file_get_groups(file, nullptr);
     bool ok = true;
-    for (gchar** group = groups; ok && *group; ++group)
-        ok = readGroup(file, *group, world, nextHandle, error);
+    for (bool devices : {true, false})
+        for (gchar** group = groups; ok && *group; ++group)
+            ok = readGroup(file, *group, devices, world, error);
     g_strfreev(groups);
     g_key_file_free(file);
     if (ok)

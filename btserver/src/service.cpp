@@ -13,6 +13,12 @@ Service::Service(GDBusConnection* connection, World scenario, std::string stateD
       dispatcher_(contract_, calls_, overrides_, timers_, trace_) {
     addInitArea(*this);
     addLocalArea(*this);
+    addRemoteDevices(*this);
+    addDeviceNames(*this);
+    addDeviceLists(*this);
+    addInquiry(*this);
+    addPairing(*this);
+    addSecurityArea(*this);
 }
 
 void Service::reset() {

@@ -25,6 +25,10 @@ const std::map<std::string, Command>& commands() {
         {"calls", {"GetCalls", 0, 0, "(a(sssv))"}},
         {"clear-calls", {"ClearCalls", 0, 0, "()"}},
         {"adapter", {"GetAdapter", 0, 0, "(a{sv})"}},
+        {"range", {"SetInRange", 2, 2, "()"}},
+        {"connected", {"SetConnected", 2, 2, "()"}},
+        {"ask-authorization", {"RequestAuthorization", 2, 2, "()"}},
+        {"ask-connection", {"RequestConnection", 3, 3, "()"}},
         {"quit", {"Quit", 0, 0, "()"}},
     };
     return table;
@@ -74,6 +78,34 @@ GVariant* overrides(const std::vector<std::string>& words, std::string& error) {
         g_variant_builder_add(&builder, "{sv}", words[i].substr(0, equals).c_str(), value);
     }
     return g_variant_builder_end(&builder);
+}
+
+// "in"/"out" or "on"/"off" as a boolean.
+GVariant* switchValue(const std::string& word, const char* on, const char* off,
+                      std::string& error) {
+    if (word == on || word == off)
+        return g_variant_new_boolean(word == on);
+    error = std::string("expected ") + on + " or " + off + ", not " + word;
+    return nullptr;
+}
+
+// The device event's arguments after the device: numbers, or the switch word.
+GVariant* deviceEvent(const std::vector<std::string>& words, std::string& error) {
+    const char* device = words[1].c_str();
+    guint64 service = 0, role = 0;
+    if (words[0] == "range" || words[0] == "connected") {
+        bool range = words[0] == "range";
+        GVariant* value = switchValue(words[2], range ? "in" : "on", range ? "out" : "off", error);
+        return value ? g_variant_new("(s@b)", device, value) : nullptr;
+    }
+    if (!number(words[2], UINT32_MAX, service) ||
+        (words.size() > 3 && !number(words[3], UINT8_MAX, role))) {
+        error = "expected numbers after the device";
+        return nullptr;
+    }
+    if (words[0] == "ask-authorization")
+        return g_variant_new("(su)", device, static_cast<guint32>(service));
+    return g_variant_new("(suy)", device, static_cast<guint32>(service), static_cast<guchar>(role));
 }
 
 std::string absolute(const std::string& path) {
@@ -149,6 +181,11 @@ bool buildRequest(const std::vector<std::string>& words, Request& out, std::stri
         if (!dict)
             return false;
         out.args = g_variant_new("(ss@a{sv})", words[1].c_str(), words[2].c_str(), dict);
+    } else if (words[0] == "range" || words[0] == "connected" || words[0] == "ask-authorization" ||
+               words[0] == "ask-connection") {
+        out.args = deviceEvent(words, error);
+        if (!out.args)
+            return false;
     }
     return true;
 }

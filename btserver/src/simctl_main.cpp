@@ -21,9 +21,17 @@ constexpr const char* kSummary =
     "  calls                          list the calls received, in order\n"
     "  clear-calls                    forget the calls received\n"
     "  adapter                        show the local adapter\n"
+    "  range DEVICE in|out            bring a remote device into range, or take it away\n"
+    "  connected DEVICE on|off        set a remote device's connected flag\n"
+    "  ask-authorization DEVICE SERVICE\n"
+    "                                 the device asks to use a service\n"
+    "                                 (authorization_request_ind)\n"
+    "  ask-connection DEVICE SERVICE ROLE\n"
+    "                                 the device asks to connect (connection_request_ind)\n"
     "  quit                           end the service\n"
     "\n"
-    "IFACE is a full interface name or its last part: btsdklocal, btsdkcbk, Device.";
+    "IFACE is a full interface name or its last part: btsdklocal, btsdkcbk, Device.\n"
+    "DEVICE is a remote device's ID in the scenario or its handle.";
 
 int usageError(const std::string& message) {
     std::fprintf(stderr, "bt_simctl: %s (see --help)\n", message.c_str());

@@ -17,7 +17,8 @@ struct Adapter {
     uint16_t discoveryMode = 0;
     bool powered = false;  // Bluetooth on
     std::array<uint8_t, kLmpInfoBytes> lmpInfo{};
-    bool trace = false;  // trace records ("log_tester_data") are sent
+    bool trace = false;         // trace records ("log_tester_data") are sent
+    uint32_t securityMode = 0;  // as last set by set_security_mode
 };
 
 }  // namespace btserver

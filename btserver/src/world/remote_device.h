@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "world/bluetooth_types.h"
+#include "world/link_traffic.h"
 
 namespace btserver {
 
@@ -18,8 +19,13 @@ struct RemoteService {
     Bytes extension;  // the service's extension block of attributes
 };
 
+// How the device pairs: a PIN asked of the user, a numeric value that the user confirms,
+// a passkey shown to the user and typed on the device, or no user step at all.
+enum class PairingKind { Pin, Confirm, Passkey, None };
+
 struct RemoteDevice {
     static constexpr size_t kMaxNameBytes = 255;
+    static constexpr size_t kLinkKeyBytes = 16;
 
     uint32_t handle = 0;
     std::string id;  // the device's name in the scenario file
@@ -31,6 +37,15 @@ struct RemoteDevice {
     bool trusted = false;
     std::string pin;
     bool inRange = true;
+    bool known = true;  // stored by the stack: listed and enumerated; deleting forgets it
+    PairingKind pairing = PairingKind::Pin;
+    uint32_t passkey = 0;        // the numeric value to confirm, or the passkey shown
+    uint32_t nameDelayMs = 200;  // how long a name update takes
+    uint32_t pairDelayMs = 300;  // how long the device takes for its own part of a pairing
+    uint32_t role = 0;           // 0 master, 1 slave
+    uint32_t param = 0;          // the device parameter, kept for the stack's users
+    Bytes linkKey;               // empty while not paired
+    LinkTraffic traffic;
     std::vector<RemoteService> services;
 };
 

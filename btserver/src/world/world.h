@@ -1,7 +1,9 @@
 // Everything the simulated stack knows: the adapter, the remote devices, the local
-// servers, and the connections and shortcuts made while it runs.
+// servers, the connections and shortcuts made while it runs, and the operations in
+// progress (inquiry, enumerations, answers still to come).
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "world/adapter.h"
@@ -9,6 +11,8 @@
 #include "world/remote_device.h"
 
 namespace btserver {
+
+class Call;
 
 // A profile connection to a remote device's service.
 struct Connection {
@@ -28,6 +32,37 @@ struct Shortcut {
 struct Timing {
     uint32_t startBluetoothMs = 300;
     uint32_t stopBluetoothMs = 200;
+    uint32_t inquiryIntervalMs = 300;   // between two inquiry results
+    uint32_t pairingTimeoutMs = 30000;  // waiting for the user's PIN or confirmation
+};
+
+// The inquiry in progress, or the last one.
+struct Discovery {
+    uint32_t session = 0;  // tells the steps of one inquiry from those of an earlier one
+    bool active = false;
+    bool cancelled = false;  // the last inquiry was stopped early
+    uint32_t classFilter = 0;
+    uint32_t maxDevices = 0;  // 0: no limit
+    int64_t endsAtUs = 0;     // monotonic time after which nothing more is found; 0: none
+    std::vector<uint32_t> reported;
+};
+
+struct Enumeration {
+    uint32_t handle = 0;
+    std::vector<uint32_t> devices;  // chosen when it started
+    size_t next = 0;
+};
+
+// A contract call answered later (a name update, a pairing), with the device it is about.
+struct HeldCall {
+    uint32_t id = 0;
+    uint32_t device = 0;
+    std::shared_ptr<Call> call;
+};
+
+struct Authorization {
+    uint32_t service = 0;
+    uint32_t device = 0;
 };
 
 struct World {
@@ -37,6 +72,23 @@ struct World {
     std::vector<Connection> connections;
     std::vector<Shortcut> shortcuts;
     Timing timing;
+
+    Discovery discovery;
+    std::vector<Enumeration> enumerations;
+    std::vector<HeldCall> nameUpdates;
+    std::vector<HeldCall> pairings;
+    std::vector<Authorization> authorizations;  // asked by a remote device, not yet answered
+    uint32_t nextHandle = 1;                    // the handle of the next device or enumeration made
+    uint32_t nextId = 1;                        // of held calls and inquiries
+
+    RemoteDevice* device(uint32_t handle) {
+        for (RemoteDevice& device : devices)
+            if (device.handle == handle)
+                return &device;
+        return nullptr;
+    }
+    uint32_t newHandle() { return nextHandle++; }
+    uint32_t newId() { return nextId++; }
 };
 
 }  // namespace btserver

@@ -1,0 +1,25 @@
+// World events of remote devices that the control interface drives:
+//   SetInRange(s device, b in_range)       the device comes into range or leaves it
+//   SetConnected(s device, b connected)    its connected flag (traffic grows while set)
+//   RequestAuthorization(s device, u service)
+//                                          it asks for the service: "authorization_request_ind"
+//                                          (service, device), answered by "authorization_response"
+//   RequestConnection(s device, u service, y role)
+//                                          it asks to connect: "connection_request_ind"
+//                                          (device, service, role)
+// The device is named by its scenario ID or by its handle in decimal.
+#pragma once
+
+#include <gio/gio.h>
+
+#include <string>
+
+namespace btserver {
+
+class Service;
+
+bool isDeviceEvent(const char* method);
+// Carries out the event; the error text, or empty when done.
+std::string runDeviceEvent(Service& service, const char* method, GVariant* args);
+
+}  // namespace btserver
