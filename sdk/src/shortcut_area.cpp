@@ -23,6 +23,15 @@ void copyHeaderBack(const std::vector<uint8_t>& image, BtsdkShortcutProperty& pr
     property.attributes = block;
 }
 
+// Sends the packed record and takes the record the service answers with.
+template <const Method& M>
+bool exchangeRecord(const char* failText, const BtsdkShortcutProperty& property, OutBytes& reply,
+                    guint& result) {
+    std::vector<uint8_t> image = packShortcut(property);
+    const ByteArray request(image.data(), image.size());
+    return callSync<M>(failText, ins(&request), outs(&reply, &result));
+}
+
 template <const Method& M>
 BTRESULT shortcutsBy(const char* failText, guint key, BTSHCHDL* handles, BTUINT32 max) {
     guint count = 0, result = BTSDK_ER_FAIL;
@@ -50,12 +59,10 @@ BTRESULT Btsdk_CreateShortCut(const char* name, BTUINT32 value, BTSHCHDL* shortc
 
 BTRESULT Btsdk_CreateShortCutEx(BtsdkShortcutProperty* property) {
     if (!property) return BTSDK_ER_INVALID_PARAMETER;
-    std::vector<uint8_t> image = packShortcut(*property);
-    const ByteArray request(image.data(), image.size());
     OutBytes reply;
     guint result = BTSDK_ER_FAIL;
-    if (!callSync<method::CreateShortcutEx>("Btsdk_CreateShortCutEx Error: %s\n", ins(&request),
-                                            outs(&reply, &result)) ||
+    if (!exchangeRecord<method::CreateShortcutEx>("Btsdk_CreateShortCutEx Error: %s\n", *property,
+                                                  reply, result) ||
         result != BTSDK_OK) {
         return result;
     }
@@ -69,12 +76,10 @@ BTRESULT Btsdk_CreateShortCutEx(BtsdkShortcutProperty* property) {
 
 BTRESULT Btsdk_GetShortCutProperty(BtsdkShortcutProperty* property) {
     if (!property) return BTSDK_ER_INVALID_PARAMETER;
-    std::vector<uint8_t> image = packShortcut(*property);
-    const ByteArray request(image.data(), image.size());
     OutBytes reply;
     guint result = BTSDK_ER_FAIL;
-    if (!callSync<method::GetShortcutProperty>("Btsdk_GetShortCutProperty Error: %s\n",
-                                               ins(&request), outs(&reply, &result)) ||
+    if (!exchangeRecord<method::GetShortcutProperty>("Btsdk_GetShortCutProperty Error: %s\n",
+                                                     *property, reply, result) ||
         (result != BTSDK_OK && result != BTSDK_SHC_RESULT_PARTIAL)) {
         return result;
     }
