@@ -18,6 +18,11 @@ struct Command {
 // The commands of one group, ended by a row whose name is null.
 extern const Command kLocalCommands[];
 extern const Command kDeviceCommands[];
+extern const Command kServiceCommands[];
+extern const Command kShortcutCommands[];
+
+// A handle given in decimal or 0x-hex.
+bool parseHandle(const std::string& text, unsigned* value);
 
 // Prints "corvctl: <text>" and the result code on standard error; returns 1.
 int fail(const std::string& text, unsigned result);

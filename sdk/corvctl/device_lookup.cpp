@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "command.h"
 #include "corvclient/btsdk.h"
 
 namespace corvctl {
@@ -34,15 +35,6 @@ std::string addressOf(BTDEVHDL device) {
     return addressText(address);
 }
 
-bool isNumber(const std::string& text, BTDEVHDL* value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    unsigned long v = std::strtoul(text.c_str(), &end, 0);
-    if (*end != '\0') return false;
-    *value = static_cast<BTDEVHDL>(v);
-    return true;
-}
-
 }  // namespace
 
 std::string addressText(const BTUINT8* a) {
@@ -55,7 +47,7 @@ std::string addressText(const BTUINT8* a) {
 BTDEVHDL findDevice(const std::string& text) {
     std::vector<BTDEVHDL> devices = knownDevices();
     BTDEVHDL handle = 0;
-    if (isNumber(text, &handle)) {
+    if (parseHandle(text, &handle)) {
         for (BTDEVHDL d : devices)
             if (d == handle) return d;
         return 0;

@@ -1,5 +1,6 @@
 // corvctl: a command-line client of the Corvane Bluetooth service.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "command.h"
@@ -12,9 +13,18 @@ int fail(const std::string& text, unsigned result) {
     return 1;
 }
 
+bool parseHandle(const std::string& text, unsigned* value) {
+    char* end = nullptr;
+    unsigned long v = std::strtoul(text.c_str(), &end, 0);
+    if (text.empty() || *end) return false;
+    *value = static_cast<unsigned>(v);
+    return true;
+}
+
 namespace {
 
-const Command* const kGroups[] = {kLocalCommands, kDeviceCommands};
+const Command* const kGroups[] = {kLocalCommands, kDeviceCommands, kServiceCommands,
+                                  kShortcutCommands};
 
 const Command* findCommand(const char* name) {
     for (const Command* group : kGroups) {
@@ -30,7 +40,7 @@ void usage(FILE* out) {
     for (const Command* group : kGroups) {
         for (const Command* c = group; c->name; ++c) {
             std::string head = std::string(c->name) + (c->usage[0] ? " " : "") + c->usage;
-            std::fprintf(out, "  %-22s %s\n", head.c_str(), c->summary);
+            std::fprintf(out, "  %-36s %s\n", head.c_str(), c->summary);
         }
     }
     std::fprintf(out,

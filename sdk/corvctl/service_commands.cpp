@@ -1,0 +1,122 @@
+// Commands about services, local servers and connections.
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "command.h"
+#include "corvclient/btsdk.h"
+#include "device_lookup.h"
+
+namespace corvctl {
+namespace {
+
+const char* statusText(BTUINT16 status) {
+    switch (status) {
+        case BTSDK_SERVER_RUNNING:
+            return "running";
+        case BTSDK_SERVER_STOPPED:
+            return "stopped";
+        case BTSDK_SERVER_IN_USE:
+            return "in use";
+        default:
+            return "?";
+    }
+}
+
+int usage(const char* text) {
+    std::fprintf(stderr, "corvctl: %s\n", text);
+    return 2;
+}
+
+int services(const Args& args) {
+    if (args.size() != 1) return usage("services takes one DEVICE");
+    BTDEVHDL device = findDevice(args[0]);
+    if (!device) return fail("no known device " + args[0], BTSDK_ER_FAIL);
+    BTUINT32 count = 0;
+    BTRESULT r = Btsdk_BrowseRemoteServices(device, nullptr, &count);
+    if (r != BTSDK_OK) return fail("cannot browse " + args[0], r);
+    BTSDKHANDLE enumeration = Btsdk_StartEnumRemoteService(device);
+    if (!enumeration) return fail("cannot list the services of " + args[0], BTSDK_ER_FAIL);
+    BtsdkRemoteServiceAttr attr{};
+    while (BTSVCHDL service = Btsdk_EnumRemoteService(enumeration, &attr)) {
+        std::printf("%-4u 0x%04X  %s\n", service, attr.service_class, attr.service_name);
+    }
+    Btsdk_EndEnumRemoteService(enumeration);
+    return 0;
+}
+
+int servers(const Args&) {
+    BTSDKHANDLE enumeration = Btsdk_StartEnumLocalServer();
+    if (!enumeration) return fail("cannot list the local servers", BTSDK_ER_FAIL);
+    BtsdkLocalServerAttr attr{};
+    while (BTSVCHDL server = Btsdk_EnumLocalServer(enumeration, &attr)) {
+        BTUINT16 status = 0;
+        Btsdk_GetServerStatus(server, &status);
+        std::printf("%-4u 0x%04X  %-8s %s%s\n", server, attr.service_class, statusText(status),
+                    attr.service_name, (attr.security & 7) ? "  (secure)" : "");
+        Btsdk_FreeMemory(attr.ext_attributes);
+        attr = {};
+    }
+    Btsdk_EndEnumLocalServer(enumeration);
+    return 0;
+}
+
+int server(const Args& args) {
+    BTUINT32 handle = 0;
+    if (args.size() != 2 || (args[0] != "start" && args[0] != "stop") || !parseHandle(args[1], &handle))
+        return usage("server takes start|stop and a server HANDLE");
+    bool start = args[0] == "start";
+    BTRESULT r = start ? Btsdk_StartServer(handle) : Btsdk_StopServer(handle);
+    if (r != BTSDK_OK) return fail(std::string("cannot ") + args[0] + " server " + args[1], r);
+    std::printf("server %u %s\n", handle, start ? "started" : "stopped");
+    return 0;
+}
+
+int connect(const Args& args) {
+    BTUINT32 serviceClass = 0;
+    if (args.size() != 2 || !parseHandle(args[1], &serviceClass))
+        return usage("connect takes a DEVICE and a service CLASS (e.g. 0x1106)");
+    BTDEVHDL device = findDevice(args[0]);
+    if (!device) return fail("no known device " + args[0], BTSDK_ER_FAIL);
+    std::vector<BTUINT8> param(772, 0);  // room for the largest parameter block
+    BTCONNHDL connection = 0;
+    BTRESULT r = Btsdk_ConnectEx(device, static_cast<BTUINT16>(serviceClass), param.data(), &connection);
+    if (r != BTSDK_OK) return fail("cannot connect to " + args[0], r);
+    std::printf("connection %u\n", connection);
+    return 0;
+}
+
+int disconnect(const Args& args) {
+    BTUINT32 connection = 0;
+    if (args.size() != 1 || !parseHandle(args[0], &connection)) return usage("disconnect takes a connection HANDLE");
+    BTRESULT r = Btsdk_Disconnect(connection);
+    if (r != BTSDK_OK) return fail("cannot disconnect " + args[0], r);
+    std::printf("connection %u closed\n", connection);
+    return 0;
+}
+
+int connections(const Args&) {
+    BTSDKHANDLE enumeration = Btsdk_StartEnumConnection();
+    if (!enumeration) return fail("cannot list the connections", BTSDK_ER_FAIL);
+    BtsdkConnectionProperty p{};
+    while (BTCONNHDL connection = Btsdk_EnumConnection(enumeration, &p)) {
+        std::printf("%-4u device %-4u 0x%04X  %6us  %u bytes in, %u out\n", connection, p.device,
+                    p.service_class, p.duration_ms / 1000, p.received_bytes, p.sent_bytes);
+    }
+    Btsdk_EndEnumConnection(enumeration);
+    return 0;
+}
+
+}  // namespace
+
+const Command kServiceCommands[] = {
+    {"services", "DEVICE", "browse a device's services and list them", services},
+    {"servers", "", "list the local servers and their status", servers},
+    {"server", "start|stop HANDLE", "start or stop a local server", server},
+    {"connect", "DEVICE CLASS", "connect to a device's service of that class", connect},
+    {"disconnect", "CONN", "close a connection", disconnect},
+    {"connections", "", "list the open connections", connections},
+    {nullptr, nullptr, nullptr, nullptr},
+};
+
+}  // namespace corvctl
