@@ -22,6 +22,11 @@ constexpr const char* kXml = R"xml(<node name="/com/zel/corvane/simctl">
       <arg name="signal" type="s" direction="in"/>
       <arg name="args" type="s" direction="in"/>
     </method>
+    <method name="EmitUntypedSignal">
+      <arg name="interface" type="s" direction="in"/>
+      <arg name="signal" type="s" direction="in"/>
+      <arg name="args" type="s" direction="in"/>
+    </method>
     <method name="SetReply">
       <arg name="interface" type="s" direction="in"/>
       <arg name="method" type="s" direction="in"/>
@@ -80,6 +85,8 @@ void Control::handle(GDBusMethodInvocation* invocation) {
         error = loadScenario(args);
     } else if (strcmp(method, "EmitSignal") == 0) {
         error = emitSignal(args);
+    } else if (strcmp(method, "EmitUntypedSignal") == 0) {
+        error = emitUntypedSignal(args);
     } else if (strcmp(method, "SetReply") == 0) {
         error = setReply(args);
     } else if (strcmp(method, "ClearReplies") == 0) {
@@ -147,6 +154,30 @@ std::string Control::emitSignal(GVariant* args) {
     if (!value) {
         std::string error = "arguments do not fit " + type + ": " + failure->message;
         g_error_free(failure);
+        return error;
+    }
+    std::string error;
+    service_.signals().emit(area->info->name, signal, value, &error);
+    return error;
+}
+
+// Emits a contract signal with the arguments as their text types them, even where that
+// disagrees with the contract: clients' handling of malformed signals is tested with it.
+std::string Control::emitUntypedSignal(GVariant* args) {
+    const char *interface, *signal, *text;
+    g_variant_get(args, "(&s&s&s)", &interface, &signal, &text);
+    const Area* area = service_.contract().find(interface);
+    if (!area)
+        return std::string("unknown interface ") + interface;
+    GError* failure = nullptr;
+    GVariant* value = g_variant_parse(nullptr, text, nullptr, nullptr, &failure);
+    if (!value || !g_variant_is_of_type(value, G_VARIANT_TYPE_TUPLE)) {
+        std::string error = std::string("arguments must be a typed tuple: ") +
+                            (failure ? failure->message : text);
+        if (failure)
+            g_error_free(failure);
+        if (value)
+            g_variant_unref(value);
         return error;
     }
     std::string error;

@@ -26,6 +26,7 @@ private:
     // Each returns the error text, or empty on success.
     std::string loadScenario(GVariant* args);
     std::string emitSignal(GVariant* args);
+    std::string emitUntypedSignal(GVariant* args);
     std::string setReply(GVariant* args);
 
     Service& service_;

@@ -20,6 +20,7 @@ const std::map<std::string, Command>& commands() {
         {"reset", {"Reset", 0, 0, "()"}},
         {"load", {"LoadScenario", 1, 1, "()"}},
         {"emit", {"EmitSignal", 3, 3, "()"}},
+        {"emit-untyped", {"EmitUntypedSignal", 3, 3, "()"}},
         {"reply", {"SetReply", 3, SIZE_MAX, "()"}},
         {"clear-replies", {"ClearReplies", 0, 0, "()"}},
         {"calls", {"GetCalls", 0, 0, "(a(sssv))"}},

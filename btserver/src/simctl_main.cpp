@@ -14,6 +14,8 @@ constexpr const char* kSummary =
     "  load FILE                      load a scenario file and reset\n"
     "  emit IFACE SIGNAL ARGS         emit a signal; ARGS is the GVariant text of its whole\n"
     "                                 argument tuple, e.g. \"(uint32 3,)\"\n"
+    "  emit-untyped IFACE SIGNAL ARGS the same with the types ARGS gives, even where they\n"
+    "                                 differ from the contract (malformed signals)\n"
     "  reply IFACE METHOD KEY=VALUE...\n"
     "                                 override a method's reply; keys: result, reply, error,\n"
     "                                 message, delay_ms, array_length, no_reply, times\n"

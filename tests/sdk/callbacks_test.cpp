@@ -119,6 +119,25 @@ TEST_F(Callbacks, ArgumentsAreNarrowedAsTheTablesSay) {
     EXPECT_EQ(eventAt(3).args, (std::vector<BTUINT32>{1, 2, 0xFE}));
 }
 
+void linkKey(BTUINT32 device, const BTUINT8* key) { record("key", {device}, key, 16); }
+void vendorMarker(BTUINT32 a, BTUINT32 b, const BTUINT8* data) { record("marker", {a, b}, data, 1); }
+
+TEST_F(Callbacks, SignalsWithoutTheirArrayCallNothing) {
+    auto key = entry(BTSDK_LINK_KEY_NOTIF_IND, linkKey);
+    auto conn = entry(BTSDK_CONNECTION_EVENT_IND, connectionEvent);
+    auto vendor = entry(BTSDK_VENDOR_EVENT_IND, vendorMarker);
+    ASSERT_EQ(Btsdk_RegisterCallback(&key), BTSDK_OK);
+    ASSERT_EQ(Btsdk_RegisterCallback(&conn), BTSDK_OK);
+    ASSERT_EQ(Btsdk_RegisterCallback(&vendor), BTSDK_OK);
+    service.emitUntypedSignal("btsdkcbk", "link_key_notification_ind", "(uint32 5,)");
+    service.emitUntypedSignal("btsdkcbk", "connection_event_ind", "(uint32 5, uint32 6)");
+    service.emitUntypedSignal("btsdkcbk", "vendor_event_ind", "(uint32 1, uint32 2)");
+    // A well-formed signal after them: once it is in, the others have been dispatched.
+    emit("vendor_event_ind", "(uint32 7, uint32 8, [byte 9])");
+    expectNextEvent(0, "marker");
+    EXPECT_EQ(eventCount(), 1u);
+}
+
 TEST_F(Callbacks, IdentifiersOutOfRangeAndNullRecords) {
     auto tooHigh = entry(18, pinFirst);
     EXPECT_EQ(Btsdk_RegisterCallback(&tooHigh), BTSDK_ER_FAIL);

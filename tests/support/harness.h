@@ -78,6 +78,10 @@ public:
     void loadScenario(const std::string& path);
     void emitSignal(const std::string& iface, const std::string& signal,
                     const std::string& argsText);
+    // Emits a signal with the arguments as written, whatever the contract says they are
+    // (for clients' handling of malformed signals); the text must give its own types.
+    void emitUntypedSignal(const std::string& iface, const std::string& signal,
+                           const std::string& argsText);
     void setReply(const std::string& iface, const std::string& method, const ReplyOverride& o);
     void clearReplies();
     std::vector<RecordedCall> calls();
@@ -93,6 +97,8 @@ public:
 private:
     StandInService();
     GVariant* control(const char* method, GVariant* args, const char* replyType);
+    void emitThrough(const char* method, const std::string& iface, const std::string& signal,
+                     const std::string& argsText);
     void finish(int signal);
 
     std::string stateDir_;

@@ -180,9 +180,19 @@ void StandInService::loadScenario(const std::string& path) {
 
 void StandInService::emitSignal(const std::string& iface, const std::string& signal,
                                 const std::string& argsText) {
+    emitThrough("EmitSignal", iface, signal, argsText);
+}
+
+void StandInService::emitUntypedSignal(const std::string& iface, const std::string& signal,
+                                       const std::string& argsText) {
+    emitThrough("EmitUntypedSignal", iface, signal, argsText);
+}
+
+void StandInService::emitThrough(const char* method, const std::string& iface,
+                                 const std::string& signal, const std::string& argsText) {
     GVariant* reply =
-        control("EmitSignal",
-                g_variant_new("(sss)", iface.c_str(), signal.c_str(), argsText.c_str()), "()");
+        control(method, g_variant_new("(sss)", iface.c_str(), signal.c_str(), argsText.c_str()),
+                "()");
     if (reply)
         g_variant_unref(reply);
 }
