@@ -35,6 +35,28 @@ Outcome corvctl(const std::vector<std::string>& args) {
     return run;
 }
 
+// Runs a shell line with corvctl standing for the program (for piped answers).
+Outcome shell(const std::string& line) {
+    std::string command = line;
+    const std::string path = CORVCTL_PATH;
+    for (size_t at = command.find("corvctl "); at != std::string::npos;
+         at = command.find("corvctl ", at + path.size())) {
+        command.replace(at, 7, path);
+    }
+    Outcome run;
+    gchar* out = nullptr;
+    gchar* err = nullptr;
+    const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
+    if (g_spawn_sync(nullptr, const_cast<char**>(argv), nullptr, G_SPAWN_DEFAULT, nullptr, nullptr,
+                     &out, &err, &run.status, nullptr)) {
+        run.out = out;
+        run.err = err;
+    }
+    g_free(out);
+    g_free(err);
+    return run;
+}
+
 int exitCode(const Outcome& run) { return WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1; }
 
 class Corvctl : public corvtest::ServiceTest {};
@@ -68,6 +90,22 @@ TEST_F(Corvctl, UsageErrorsAndFailuresExitNonZero) {
     EXPECT_EQ(exitCode(run), 1);
     EXPECT_NE(run.err.find("corvctl: cannot turn Bluetooth off (result 9)"), std::string::npos)
         << run.err;
+}
+
+TEST_F(Corvctl, DevicesAndPairingWithAPipedPin) {
+    Outcome devices = corvctl({"devices"});
+    EXPECT_EQ(exitCode(devices), 0);
+    EXPECT_NE(devices.out.find("5C:F3:70:8A:21:C4  0x5A020C  paired  Nova Phone"), std::string::npos)
+        << devices.out;
+    EXPECT_EQ(exitCode(corvctl({"unpair", "Nova Phone"})), 0);
+    EXPECT_NE(corvctl({"devices"}).out.find("0x5A020C  -       Nova Phone"), std::string::npos);
+
+    Outcome pair = shell("echo 1234 | corvctl pair 5c:f3:70:8a:21:c4");
+    EXPECT_EQ(exitCode(pair), 0) << pair.err;
+    EXPECT_NE(pair.out.find("PIN for"), std::string::npos) << pair.out;
+    EXPECT_NE(corvctl({"devices"}).out.find("0x5A020C  paired  Nova Phone"), std::string::npos);
+
+    EXPECT_EQ(exitCode(corvctl({"unpair", "no such device"})), 1);
 }
 
 }  // namespace
