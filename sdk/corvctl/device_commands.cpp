@@ -106,11 +106,8 @@ int onDevice(const Args& args, const char* verb, BTRESULT (*operation)(BTDEVHDL)
         std::fprintf(stderr, "corvctl: %s takes one DEVICE (handle, address or name)\n", verb);
         return 2;
     }
-    BTDEVHDL device = findDevice(args[0]);
-    if (!device) {
-        std::fprintf(stderr, "corvctl: no known device '%s' (see corvctl devices)\n", args[0].c_str());
-        return 1;
-    }
+    BTDEVHDL device = knownDevice(args[0]);
+    if (!device) return 1;
     BTRESULT r = operation(device);
     if (r != BTSDK_OK) return fail(std::string("cannot ") + verb + " " + args[0], r);
     std::printf("%s %s\n", args[0].c_str(), done);

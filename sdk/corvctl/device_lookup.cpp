@@ -61,6 +61,12 @@ BTDEVHDL findDevice(const std::string& text) {
     return 0;
 }
 
+BTDEVHDL knownDevice(const std::string& text) {
+    BTDEVHDL device = findDevice(text);
+    if (!device) std::fprintf(stderr, "corvctl: no known device '%s' (see corvctl devices)\n", text.c_str());
+    return device;
+}
+
 std::string describeDevice(BTDEVHDL device) {
     BTUINT32 cls = 0;
     Btsdk_GetRemoteDeviceClass(device, &cls);

@@ -11,6 +11,9 @@ namespace corvctl {
 // then without regard to case). 0 when no known device matches.
 BTDEVHDL findDevice(const std::string& text);
 
+// findDevice, or 0 after telling the user that no known device has that name.
+BTDEVHDL knownDevice(const std::string& text);
+
 // "handle  address  class  name" for listings.
 std::string describeDevice(BTDEVHDL device);
 

@@ -30,8 +30,8 @@ int usage(const char* text) {
 
 int services(const Args& args) {
     if (args.size() != 1) return usage("services takes one DEVICE");
-    BTDEVHDL device = findDevice(args[0]);
-    if (!device) return fail("no known device " + args[0], BTSDK_ER_FAIL);
+    BTDEVHDL device = knownDevice(args[0]);
+    if (!device) return 1;
     BTUINT32 count = 0;
     BTRESULT r = Btsdk_BrowseRemoteServices(device, nullptr, &count);
     if (r != BTSDK_OK) return fail("cannot browse " + args[0], r);
@@ -76,8 +76,8 @@ int connect(const Args& args) {
     BTUINT32 serviceClass = 0;
     if (args.size() != 2 || !parseHandle(args[1], &serviceClass))
         return usage("connect takes a DEVICE and a service CLASS (e.g. 0x1106)");
-    BTDEVHDL device = findDevice(args[0]);
-    if (!device) return fail("no known device " + args[0], BTSDK_ER_FAIL);
+    BTDEVHDL device = knownDevice(args[0]);
+    if (!device) return 1;
     std::vector<BTUINT8> param(772, 0);  // room for the largest parameter block
     BTCONNHDL connection = 0;
     BTRESULT r = Btsdk_ConnectEx(device, static_cast<BTUINT16>(serviceClass), param.data(), &connection);
