@@ -18,6 +18,12 @@ void addDeviceLists(Service& service);
 void addInquiry(Service& service);
 void addPairing(Service& service);
 void addSecurityArea(Service& service);
+// The service area's local servers: listing, adding, attributes, start and stop.
+void addLocalServers(Service& service);
+// The service area's remote services: browsing a device, enumerating and reading them.
+void addRemoteServices(Service& service);
+// The connection area.
+void addConnections(Service& service);
 
 // Sends "bt_status" on the initialisation area.
 void announceStatus(Service& service, uint32_t status);

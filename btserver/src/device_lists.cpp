@@ -30,8 +30,7 @@ void storedDevices(Service& service, const CallPtr& call) {
             break;
         if (!device.known || !classMatches(filter, device.deviceClass))
             continue;
-        for (int shift = 0; shift < 32; shift += 8)
-            handles.push_back(static_cast<uint8_t>(device.handle >> shift));
+        appendHandle(handles, device.handle);
         ++count;
     }
     call->reply(g_variant_new("(u@ayu)", kResultOk, byteArray(handles), count));
@@ -46,38 +45,20 @@ void startEnumeration(Service& service, const CallPtr& call) {
     Enumeration enumeration{world.newHandle(), {}, 0};
     for (const RemoteDevice& device : world.devices)
         if (device.known && classMatches(filter, device.deviceClass) && inMode(device, mode))
-            enumeration.devices.push_back(device.handle);
+            enumeration.handles.push_back(device.handle);
     world.enumerations.push_back(enumeration);
     call->reply(g_variant_new("(u)", enumeration.handle));
-}
-
-Enumeration* findEnumeration(World& world, uint32_t handle) {
-    for (Enumeration& enumeration : world.enumerations)
-        if (enumeration.handle == handle)
-            return &enumeration;
-    return nullptr;
 }
 
 // The next device still known, with its record; a zero record and handle 0 at the end.
 void nextDevice(Service& service, const CallPtr& call) {
     World& world = service.world();
-    Enumeration* enumeration = findEnumeration(world, wordArg(call, 0));
+    Enumeration* enumeration = findEnumeration(world.enumerations, wordArg(call, 0));
     RemoteDevice* device = nullptr;
-    while (enumeration && !device && enumeration->next < enumeration->devices.size())
-        device = knownDevice(world, enumeration->devices[enumeration->next++]);
+    while (enumeration && !device && enumeration->next < enumeration->handles.size())
+        device = knownDevice(world, enumeration->handles[enumeration->next++]);
     Bytes record = device ? deviceRecord(*device) : Bytes(kDeviceRecordBytes, 0);
     call->reply(g_variant_new("(@ayu)", byteArray(record), device ? device->handle : 0u));
-}
-
-void endEnumeration(Service& service, const CallPtr& call) {
-    std::vector<Enumeration>& all = service.world().enumerations;
-    uint32_t handle = wordArg(call, 0);
-    auto found = std::find_if(all.begin(), all.end(),
-                              [handle](const Enumeration& e) { return e.handle == handle; });
-    uint32_t result = found == all.end() ? kResultUnknownHandle : kResultOk;
-    if (found != all.end())
-        all.erase(found);
-    call->reply(g_variant_new("(u)", result));
 }
 
 }  // namespace
@@ -92,7 +73,10 @@ void addDeviceLists(Service& service) {
     table.add(kRemoteInterface, "enum_remote_device",
               [s](const CallPtr& call) { nextDevice(*s, call); });
     table.add(kRemoteInterface, "end_enum_remote_device",
-              [s](const CallPtr& call) { endEnumeration(*s, call); });
+              [s](const CallPtr& call) {
+                  uint32_t result = endEnumeration(s->world().enumerations, wordArg(call, 0));
+                  call->reply(g_variant_new("(u)", result));
+              });
 }
 
 }  // namespace btserver

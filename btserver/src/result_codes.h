@@ -15,6 +15,7 @@ constexpr uint32_t kResultOutOfRange = 5;     // the remote device does not answ
 constexpr uint32_t kResultAuthFailed = 6;     // wrong PIN, or the confirmation was refused
 constexpr uint32_t kResultTimeout = 7;        // pairing got no answer in time
 constexpr uint32_t kResultCancelled = 8;      // a name update was cancelled
+constexpr uint32_t kResultNoService = 9;      // the device offers no service of that class
 
 constexpr uint32_t kStatusOff = 0;      // Bluetooth was stopped
 constexpr uint32_t kStatusOn = 1;       // Bluetooth was started

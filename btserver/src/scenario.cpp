@@ -8,6 +8,7 @@
 
 #include "embedded_text.h"
 #include "scenario_values.h"
+#include "wire_records.h"
 
 namespace scenario_texts {
 extern const EmbeddedText kTexts[];
@@ -146,11 +147,14 @@ void readAdapter(GroupReader& in, Adapter& adapter) {
 }
 
 void readTiming(GroupReader& in, Timing& timing) {
-    in.allow({"StartBluetooth", "StopBluetooth", "InquiryInterval", "PairingTimeout"});
+    in.allow({"StartBluetooth", "StopBluetooth", "InquiryInterval", "PairingTimeout", "Browse",
+              "Connect"});
     in.number("StartBluetooth", 0, 600000, timing.startBluetoothMs);
     in.number("StopBluetooth", 0, 600000, timing.stopBluetoothMs);
     in.number("InquiryInterval", 0, 600000, timing.inquiryIntervalMs);
     in.number("PairingTimeout", 0, 600000, timing.pairingTimeoutMs);
+    in.number("Browse", 0, 600000, timing.browseMs);
+    in.number("Connect", 0, 600000, timing.connectMs);
 }
 
 void readDevice(GroupReader& in, RemoteDevice& device) {
@@ -174,19 +178,22 @@ void readDevice(GroupReader& in, RemoteDevice& device) {
 }
 
 void readService(GroupReader& in, RemoteService& service) {
-    in.allow({"Class", "Name", "Extension"});
+    in.allow({"Class", "Name", "Extension", "Reachable"});
     in.number("Class", 0, UINT16_MAX, service.serviceClass);
     in.text("Name", RemoteService::kMaxNameBytes, service.name);
     in.bytes("Extension", service.extension);
+    in.flag("Reachable", service.reachable);
 }
 
 void readServer(GroupReader& in, LocalServer& server) {
-    in.allow({"Class", "Name", "Status"});
+    in.allow({"Class", "Name", "Status", "Security"});
     in.number("Class", 0, UINT16_MAX, server.serviceClass);
     in.text("Name", RemoteService::kMaxNameBytes, server.name);
     uint32_t status = static_cast<uint32_t>(server.status);
     in.number("Status", 1, 3, status);
     server.status = static_cast<ServerStatus>(status);
+    in.number("Security", 0, UINT16_MAX, server.security);
+    server.extension.assign(serverExtensionBytes(server.serviceClass), 0);
 }
 
 // The remainder of a group name after a prefix such as "Device ", or empty.

@@ -19,6 +19,9 @@ Service::Service(GDBusConnection* connection, World scenario, std::string stateD
     addInquiry(*this);
     addPairing(*this);
     addSecurityArea(*this);
+    addLocalServers(*this);
+    addRemoteServices(*this);
+    addConnections(*this);
 }
 
 void Service::reset() {

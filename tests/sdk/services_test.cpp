@@ -22,6 +22,19 @@ std::string serverImage(unsigned mask, unsigned serviceClass, size_t ext) {
 }
 
 class Services : public corvtest::ServiceTest {
+protected:
+    // The handle of the scenario's local server of the class, or 0.
+    static BTSVCHDL serverOfClass(BTUINT16 serviceClass) {
+        BTSVCHDL handles[16] = {};
+        BTUINT32 count = 16;
+        if (Btsdk_GetLocalServers(handles, &count) != BTSDK_OK) return 0;
+        for (BTUINT32 i = 0; i < count; ++i) {
+            BtsdkLocalServerAttr attr{};
+            if (Btsdk_GetServerAttributes(handles[i], &attr) == BTSDK_OK && attr.service_class == serviceClass)
+                return handles[i];
+        }
+        return 0;
+    }
 };
 
 TEST_F(Services, EnumLocalServerAllocatesTheClassesExtensionBlock) {
@@ -48,18 +61,20 @@ TEST_F(Services, EnumLocalServerAllocatesTheClassesExtensionBlock) {
 }
 
 TEST_F(Services, UpdateServerAttributesSendsExactImages) {
+    BTSVCHDL server = serverOfClass(0x1106);
+    ASSERT_NE(server, 0u);
     service.clearCalls();
     BtsdkLocalServerAttr attr{};
     attr.mask = BTSDK_LSA_MASK_EXT;
     attr.service_class = 0x1106;
     std::strcpy(attr.service_name, "FTP");
-    ASSERT_EQ(Btsdk_UpdateServerAttributes(3, &attr), BTSDK_OK);  // bit but no block
+    ASSERT_EQ(Btsdk_UpdateServerAttributes(server, &attr), BTSDK_OK);  // bit but no block
     uint8_t ext[264];
     std::memset(ext, 0x11, sizeof ext);
     attr.ext_attributes = ext;
-    ASSERT_EQ(Btsdk_UpdateServerAttributes(3, &attr), BTSDK_OK);
+    ASSERT_EQ(Btsdk_UpdateServerAttributes(server, &attr), BTSDK_OK);
     attr.mask = 0;
-    ASSERT_EQ(Btsdk_UpdateServerAttributes(3, &attr), BTSDK_OK);
+    ASSERT_EQ(Btsdk_UpdateServerAttributes(server, &attr), BTSDK_OK);
     auto calls = service.calls();
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[0].ay(1).size(), 96u);

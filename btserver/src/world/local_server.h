@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "world/bluetooth_types.h"
+
 namespace btserver {
 
 enum class ServerStatus : uint32_t { Running = 1, Stopped = 2, InUse = 3 };
@@ -13,6 +15,9 @@ struct LocalServer {
     uint16_t serviceClass = 0;
     std::string name;
     ServerStatus status = ServerStatus::Stopped;
+    uint16_t security = 0;  // any of the bits of 7: remote devices need a passkey
+    uint16_t param = 0;     // the second parameter word, kept for the stack's users
+    Bytes extension;        // as long as the server's class asks for
 };
 
 }  // namespace btserver

@@ -17,6 +17,7 @@ struct RemoteService {
     uint16_t serviceClass = 0;
     std::string name;
     Bytes extension;  // the service's extension block of attributes
+    bool reachable = true;  // false: connecting to it fails
 };
 
 // How the device pairs: a PIN asked of the user, a numeric value that the user confirms,
@@ -47,6 +48,7 @@ struct RemoteDevice {
     Bytes linkKey;               // empty while not paired
     LinkTraffic traffic;
     std::vector<RemoteService> services;
+    bool browsed = false;  // a service search found its services: they are enumerated
 };
 
 }  // namespace btserver

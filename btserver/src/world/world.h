@@ -14,11 +14,17 @@ namespace btserver {
 
 class Call;
 
-// A profile connection to a remote device's service.
+// A profile connection: made to a remote device's service, or by a remote device to a
+// local server (incoming).
 struct Connection {
     uint32_t handle = 0;
     uint32_t device = 0;
-    uint32_t service = 0;
+    uint32_t service = 0;  // the remote service, or the local server when incoming
+    uint16_t serviceClass = 0;
+    bool incoming = false;
+    uint32_t port = 0;      // the COM port of a serial-type connection, else 0
+    int64_t startedUs = 0;  // monotonic
+    LinkTraffic traffic;
 };
 
 // A stored bookmark of one remote device's service.
@@ -34,6 +40,8 @@ struct Timing {
     uint32_t stopBluetoothMs = 200;
     uint32_t inquiryIntervalMs = 300;   // between two inquiry results
     uint32_t pairingTimeoutMs = 30000;  // waiting for the user's PIN or confirmation
+    uint32_t browseMs = 1200;           // a service search on a remote device
+    uint32_t connectMs = 1500;          // a connection coming up
 };
 
 // The inquiry in progress, or the last one.
@@ -49,7 +57,7 @@ struct Discovery {
 
 struct Enumeration {
     uint32_t handle = 0;
-    std::vector<uint32_t> devices;  // chosen when it started
+    std::vector<uint32_t> handles;  // the devices or servers chosen when it started
     size_t next = 0;
 };
 
@@ -74,7 +82,11 @@ struct World {
     Timing timing;
 
     Discovery discovery;
-    std::vector<Enumeration> enumerations;
+    std::vector<Enumeration> enumerations;        // of remote devices
+    std::vector<Enumeration> serverEnumerations;  // of local servers
+    std::vector<Enumeration> serviceEnumerations; // of a remote device's services
+    std::vector<Enumeration> connectionEnumerations;
+    uint32_t nextPort = 3;  // the COM port of the next serial-type connection
     std::vector<HeldCall> nameUpdates;
     std::vector<HeldCall> pairings;
     std::vector<Authorization> authorizations;  // asked by a remote device, not yet answered
@@ -85,6 +97,25 @@ struct World {
         for (RemoteDevice& device : devices)
             if (device.handle == handle)
                 return &device;
+        return nullptr;
+    }
+    LocalServer* server(uint32_t handle) {
+        for (LocalServer& server : servers)
+            if (server.handle == handle)
+                return &server;
+        return nullptr;
+    }
+    RemoteService* remoteService(uint32_t handle) {
+        for (RemoteDevice& device : devices)
+            for (RemoteService& service : device.services)
+                if (service.handle == handle)
+                    return &service;
+        return nullptr;
+    }
+    Connection* connection(uint32_t handle) {
+        for (Connection& connection : connections)
+            if (connection.handle == handle)
+                return &connection;
         return nullptr;
     }
     uint32_t newHandle() { return nextHandle++; }
