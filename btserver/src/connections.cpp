@@ -119,8 +119,8 @@ std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle)
     LocalServer* server = world.server(serverHandle);
     if (!server)
         return "no server " + std::to_string(serverHandle);
-    if (server->status != ServerStatus::Running)
-        return "server " + std::to_string(serverHandle) + " is not running";
+    if (server->status == ServerStatus::Stopped)
+        return "server " + std::to_string(serverHandle) + " is stopped";
     addConnection(world, device, server->handle, server->serviceClass, true);
     server->status = ServerStatus::InUse;
     return {};

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "connections.h"
 #include "device_events.h"
 #include "scenario.h"
 
@@ -12,7 +13,8 @@ namespace {
 constexpr const char* kErrorName = "com.zel.corvane.simctl.Error";
 
 // The remote-device events (SetInRange, SetConnected, RequestAuthorization,
-// RequestConnection) are described in device_events.h.
+// RequestConnection, ConnectToServer) are described in device_events.h. DropConnection
+// ends a connection as a lost link does: "connection_event_ind" with event 2.
 constexpr const char* kXml = R"xml(<node name="/com/zel/corvane/simctl">
   <interface name="com.zel.corvane.simctl">
     <method name="Reset"/>
@@ -53,6 +55,11 @@ constexpr const char* kXml = R"xml(<node name="/com/zel/corvane/simctl">
       <arg name="service" type="u" direction="in"/>
       <arg name="role" type="y" direction="in"/>
     </method>
+    <method name="ConnectToServer">
+      <arg name="device" type="s" direction="in"/>
+      <arg name="server" type="u" direction="in"/>
+    </method>
+    <method name="DropConnection"><arg name="connection" type="u" direction="in"/></method>
     <method name="Quit"/>
   </interface>
 </node>)xml";
@@ -97,6 +104,11 @@ void Control::handle(GDBusMethodInvocation* invocation) {
         service_.calls().clear();
     } else if (strcmp(method, "GetAdapter") == 0) {
         reply = g_variant_new("(@a{sv})", adapter());
+    } else if (strcmp(method, "DropConnection") == 0) {
+        guint32 connection = 0;
+        g_variant_get(args, "(u)", &connection);
+        if (!endConnection(service_, connection, true))
+            error = "no connection " + std::to_string(connection);
     } else if (isDeviceEvent(method)) {
         error = runDeviceEvent(service_, method, args);
     }

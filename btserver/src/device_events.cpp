@@ -3,7 +3,9 @@
 #include <cstring>
 
 #include "area_values.h"
+#include "connections.h"
 #include "service.h"
+#include "wire_records.h"
 
 namespace btserver {
 
@@ -22,7 +24,8 @@ RemoteDevice* namedDevice(World& world, const char* name) {
 
 bool isDeviceEvent(const char* method) {
     for (const char* event :
-         {"SetInRange", "SetConnected", "RequestAuthorization", "RequestConnection"})
+         {"SetInRange", "SetConnected", "RequestAuthorization", "RequestConnection",
+          "ConnectToServer"})
         if (strcmp(method, event) == 0)
             return true;
     return false;
@@ -48,6 +51,15 @@ std::string runDeviceEvent(Service& service, const char* method, GVariant* args)
         service.world().authorizations.push_back({serviceHandle, device->handle});
         service.signals().emit(kCallbackInterface, "authorization_request_ind",
                                g_variant_new("(uu)", serviceHandle, device->handle));
+    } else if (strcmp(method, "ConnectToServer") == 0) {
+        guint32 server = 0;
+        g_variant_get_child(args, 1, "u", &server);
+        if (std::string error = acceptIncoming(service.world(), device->handle, server); !error.empty())
+            return error;
+        const Connection& made = service.world().connections.back();
+        service.signals().emit(kCallbackInterface, "connection_event_ind",
+                               g_variant_new("(uu@ay)", made.handle, kConnectionEventUp,
+                                             byteArray(connectionRecord(made, made.startedUs))));
     } else {
         guint32 serviceHandle = 0;
         guchar role = 0;

@@ -7,6 +7,9 @@
 //   RequestConnection(s device, u service, y role)
 //                                          it asks to connect: "connection_request_ind"
 //                                          (device, service, role)
+//   ConnectToServer(s device, u server)    it connects to a running local server, which is
+//                                          then in use: "connection_event_ind" (connection,
+//                                          1, property record)
 // The device is named by its scenario ID or by its handle in decimal.
 #pragma once
 

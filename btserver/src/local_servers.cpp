@@ -3,9 +3,10 @@
 
 #include "area_values.h"
 #include "areas.h"
+#include "connections.h"
 #include "result_codes.h"
-#include "wire_records.h"
 #include "service.h"
+#include "wire_records.h"
 
 namespace btserver {
 
@@ -99,11 +100,18 @@ void startServer(World& world, const CallPtr& call) {
     call->reply(g_variant_new("(u)", server ? kResultOk : kResultUnknownHandle));
 }
 
-void stopServer(World& world, const CallPtr& call) {
-    LocalServer* server = world.server(wordArg(call, 0));
-    if (server)
-        server->status = ServerStatus::Stopped;
-    call->reply(g_variant_new("(u)", server ? kResultOk : kResultUnknownHandle));
+// Stopping a server drops the remote devices' connections to it.
+void stopServer(Service& service, const CallPtr& call) {
+    LocalServer* server = service.world().server(wordArg(call, 0));
+    if (!server)
+        return call->reply(g_variant_new("(u)", kResultUnknownHandle));
+    std::vector<uint32_t> dropped;
+    for (const Connection& connection : service.world().connections)
+        if (connection.incoming && connection.service == server->handle)
+            dropped.push_back(connection.handle);
+    for (uint32_t handle : dropped) endConnection(service, handle, true);
+    server->status = ServerStatus::Stopped;
+    call->reply(g_variant_new("(u)", kResultOk));
 }
 
 }  // namespace
@@ -122,11 +130,12 @@ void addLocalServers(Service& service) {
         {"update_server_attributes", updateAttributes},
         {"get_server_status", serverStatus},
         {"start_server", startServer},
-        {"stop_server", stopServer},
     };
     for (const auto& [name, handler] : methods)
         table.add(kServiceInterface, name,
                   [world, handler = handler](const CallPtr& call) { handler(*world, call); });
+    Service* s = &service;
+    table.add(kServiceInterface, "stop_server", [s](const CallPtr& call) { stopServer(*s, call); });
 }
 
 }  // namespace btserver

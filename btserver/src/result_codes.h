@@ -1,5 +1,5 @@
-// Result codes that the service's methods return (the last output of most methods) and
-// the values of its "bt_status" signal.
+// Result codes that the service's methods return (the last output of most methods), the
+// values of its "bt_status" signal and the events of "connection_event_ind".
 #pragma once
 
 #include <cstdint>
@@ -20,5 +20,8 @@ constexpr uint32_t kResultNoService = 9;      // the device offers no service of
 constexpr uint32_t kStatusOff = 0;      // Bluetooth was stopped
 constexpr uint32_t kStatusOn = 1;       // Bluetooth was started
 constexpr uint32_t kStatusRemoved = 2;  // the adapter was unplugged
+
+constexpr uint32_t kConnectionEventUp = 1;       // a remote device connected to a local server
+constexpr uint32_t kConnectionEventDropped = 2;  // the link dropped
 
 }  // namespace btserver

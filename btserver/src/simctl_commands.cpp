@@ -30,6 +30,8 @@ const std::map<std::string, Command>& commands() {
         {"connected", {"SetConnected", 2, 2, "()"}},
         {"ask-authorization", {"RequestAuthorization", 2, 2, "()"}},
         {"ask-connection", {"RequestConnection", 3, 3, "()"}},
+        {"connect-server", {"ConnectToServer", 2, 2, "()"}},
+        {"drop", {"DropConnection", 1, 1, "()"}},
         {"quit", {"Quit", 0, 0, "()"}},
     };
     return table;
@@ -104,7 +106,7 @@ GVariant* deviceEvent(const std::vector<std::string>& words, std::string& error)
         error = "expected numbers after the device";
         return nullptr;
     }
-    if (words[0] == "ask-authorization")
+    if (words[0] == "ask-authorization" || words[0] == "connect-server")
         return g_variant_new("(su)", device, static_cast<guint32>(service));
     return g_variant_new("(suy)", device, static_cast<guint32>(service), static_cast<guchar>(role));
 }
@@ -182,8 +184,15 @@ bool buildRequest(const std::vector<std::string>& words, Request& out, std::stri
         if (!dict)
             return false;
         out.args = g_variant_new("(ss@a{sv})", words[1].c_str(), words[2].c_str(), dict);
+    } else if (words[0] == "drop") {
+        guint64 connection = 0;
+        if (!number(words[1], UINT32_MAX, connection)) {
+            error = "expected a connection handle, not " + words[1];
+            return false;
+        }
+        out.args = g_variant_new("(u)", static_cast<guint32>(connection));
     } else if (words[0] == "range" || words[0] == "connected" || words[0] == "ask-authorization" ||
-               words[0] == "ask-connection") {
+               words[0] == "ask-connection" || words[0] == "connect-server") {
         out.args = deviceEvent(words, error);
         if (!out.args)
             return false;

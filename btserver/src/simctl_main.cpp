@@ -30,6 +30,8 @@ constexpr const char* kSummary =
     "                                 (authorization_request_ind)\n"
     "  ask-connection DEVICE SERVICE ROLE\n"
     "                                 the device asks to connect (connection_request_ind)\n"
+    "  connect-server DEVICE SERVER   the device connects to a running local server\n"
+    "  drop CONN                      the connection's link drops (connection_event_ind)\n"
     "  quit                           end the service\n"
     "\n"
     "IFACE is a full interface name or its last part: btsdklocal, btsdkcbk, Device.\n"

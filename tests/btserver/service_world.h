@@ -15,11 +15,13 @@ namespace bttest {
 
 using Bytes = std::vector<uint8_t>;
 
-// Devices 1-3, then their services 4-10, then the local servers 11-12.
+// Devices 1-3, then their services 4-10, then the local servers 11-12, then one more
+// service, which cannot be reached.
 constexpr uint32_t kPhone = 1, kLaptop = 2, kWatch = 3;
 constexpr uint32_t kPhoneFtp = 4, kPhoneOpp = 5, kPhoneDun = 6, kPhoneSpp = 7;
 constexpr uint32_t kLaptopHid = 8, kLaptopPnp = 9, kWatchSpp = 10;
 constexpr uint32_t kServerFtp = 11, kServerSpp = 12;
+constexpr uint32_t kLaptopNap = 13;
 
 class ServiceWorld : public testing::Test {
 protected:
