@@ -1,4 +1,10 @@
-/* Value types, result codes and records of the Btsdk_ client interface. */
+/* Value types, result codes and records of the Btsdk_ client interface.
+ *
+ * Records that the service returns are copied at the caller's record size: where the
+ * reply is shorter the rest of the record reads as zeros, where it is longer the excess
+ * is ignored. Extension and profile-attribute blocks are treated the same way at the
+ * size of the caller's block (or of the block the library allocates). Handle lists copy
+ * no more handles than the caller's capacity, the reply's count and the reply's bytes. */
 #ifndef CORVCLIENT_BTSDK_TYPES_H
 #define CORVCLIENT_BTSDK_TYPES_H
 
