@@ -100,8 +100,9 @@ int connections(const Args&) {
     if (!enumeration) return fail("cannot list the connections", BTSDK_ER_FAIL);
     BtsdkConnectionProperty p{};
     while (BTCONNHDL connection = Btsdk_EnumConnection(enumeration, &p)) {
-        std::printf("%-4u device %-4u 0x%04X  %6us  %u bytes in, %u out\n", connection, p.device,
-                    p.service_class, p.duration_ms / 1000, p.received_bytes, p.sent_bytes);
+        const char* direction = (p.flags & 3) == 1 ? "in " : "out";
+        std::printf("%-4u %s device %-4u 0x%04X  %6us  %u bytes in, %u out\n", connection, direction,
+                    p.device, p.service_class, p.duration_ms / 1000, p.received_bytes, p.sent_bytes);
     }
     Btsdk_EndEnumConnection(enumeration);
     return 0;

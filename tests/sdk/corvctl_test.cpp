@@ -108,4 +108,35 @@ TEST_F(Corvctl, DevicesAndPairingWithAPipedPin) {
     EXPECT_EQ(exitCode(corvctl({"unpair", "no such device"})), 1);
 }
 
+TEST_F(Corvctl, ServicesServersAndConnections) {
+    Outcome services = corvctl({"services", "Nova Phone"});
+    EXPECT_EQ(exitCode(services), 0) << services.err;
+    EXPECT_NE(services.out.find("4    0x1106  OBEX File Transfer\n"), std::string::npos) << services.out;
+    EXPECT_NE(services.out.find("7    0x1101  Serial Port\n"), std::string::npos) << services.out;
+
+    Outcome servers = corvctl({"servers"});
+    EXPECT_NE(servers.out.find("13   0x1106  running  File Transfer\n"), std::string::npos) << servers.out;
+    EXPECT_NE(servers.out.find("15   0x1101  stopped  Serial Port\n"), std::string::npos) << servers.out;
+    EXPECT_EQ(corvctl({"server", "start", "15"}).out, "server 15 started\n");
+    EXPECT_NE(corvctl({"servers"}).out.find("15   0x1101  running  Serial Port"), std::string::npos);
+    Outcome unknown = corvctl({"server", "stop", "999"});
+    EXPECT_EQ(exitCode(unknown), 1);
+    EXPECT_NE(unknown.err.find("(result 4)"), std::string::npos) << unknown.err;
+
+    Outcome connect = corvctl({"connect", "Nova Phone", "0x1101"});
+    ASSERT_EQ(exitCode(connect), 0) << connect.err;
+    ASSERT_EQ(connect.out.rfind("connection ", 0), 0u) << connect.out;
+    std::string handle = connect.out.substr(11, connect.out.size() - 12);
+    Outcome listed = corvctl({"connections"});
+    EXPECT_EQ(listed.out.rfind(handle, 0), 0u) << listed.out;
+    EXPECT_NE(listed.out.find(" out device 1    0x1101"), std::string::npos) << listed.out;
+    EXPECT_EQ(corvctl({"disconnect", handle}).out, "connection " + handle + " closed\n");
+    EXPECT_EQ(corvctl({"connections"}).out, "");
+
+    Outcome absent = corvctl({"connect", "Nova Phone", "0x1124"});
+    EXPECT_EQ(exitCode(absent), 1);
+    EXPECT_NE(absent.err.find("(result 9)"), std::string::npos) << absent.err;
+    EXPECT_EQ(exitCode(corvctl({"connect", "Nova Phone", "file transfer"})), 2);
+}
+
 }  // namespace
