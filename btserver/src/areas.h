@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "call.h"
+
 namespace btserver {
 
 class Service;
@@ -24,7 +26,29 @@ void addLocalServers(Service& service);
 void addRemoteServices(Service& service);
 // The connection area.
 void addConnections(Service& service);
+// The shortcut area.
+void addShortcuts(Service& service);
+// The file-transfer area in parts: folders of a connected device (moving, listing,
+// deleting, making), transfers to and from it, and the local server.
+void addFileTransferFolders(Service& service);
+void addFileTransferCopies(Service& service);
+void addFileTransferServer(Service& service);
+// The object-push area.
+void addObjectPush(Service& service);
+// The profile areas: serial port, dial-up, PAN, hands-free, audio/video and HID.
+void addSerialPort(Service& service);
+void addDialUp(Service& service);
+void addPan(Service& service);
+void addHandsFree(Service& service);
+void addAudioVideo(Service& service);
+void addHid(Service& service);
 
+// The power interface com.zel.corvane.Device: "suspend" and "resume".
+void addPowerArea(Service& service);
+
+// Turns Bluetooth on or off after the scenario's while, reports it with "bt_status" and
+// answers the call with result 0; already there, it answers at once.
+void switchPower(Service& service, const CallPtr& call, bool on);
 // Sends "bt_status" on the initialisation area.
 void announceStatus(Service& service, uint32_t status);
 

@@ -57,21 +57,16 @@ uint32_t reach(World& world, uint32_t handle, uint16_t serviceClass, RemoteServi
 void connect(Service& service, const CallPtr& call, bool extended) {
     uint32_t device = wordArg(call, 0);
     uint16_t serviceClass = static_cast<uint16_t>(wordArg(call, 1));
-    if (!knownDevice(service.world(), device))
-        return call->reply(g_variant_new("(uu)", 0u, kResultUnknownHandle));
     Service* s = &service;
-    service.timers().after(service.world().timing.connectMs, [=] {
-        RemoteService* found = nullptr;
-        uint32_t result = reach(s->world(), device, serviceClass, found);
-        uint32_t handle =
-            result == kResultOk
-                ? addConnection(s->world(), device, found->handle, serviceClass, false).handle
-                : 0;
-        call->reply(g_variant_new("(uu)", handle, result));
-        if (extended)
-            s->signals().emit(kConnInterface, "signal_connect_ex_complete",
-                              g_variant_new("(uu)", handle, result));
-    });
+    bool started =
+        connectService(service, device, serviceClass, [=](uint32_t handle, uint32_t result) {
+            call->reply(g_variant_new("(uu)", handle, result));
+            if (extended)
+                s->signals().emit(kConnInterface, "signal_connect_ex_complete",
+                                  g_variant_new("(uu)", handle, result));
+        });
+    if (!started)
+        call->reply(g_variant_new("(uu)", 0u, kResultUnknownHandle));
 }
 
 void property(World& world, const CallPtr& call) {
@@ -126,6 +121,23 @@ std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle)
     return {};
 }
 
+bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
+                    std::function<void(uint32_t connection, uint32_t result)> done) {
+    if (!knownDevice(service.world(), device))
+        return false;
+    World* world = &service.world();  // the world object stays, its value is reset
+    service.timers().after(world->timing.connectMs, [=] {
+        RemoteService* found = nullptr;
+        uint32_t result = reach(*world, device, serviceClass, found);
+        uint32_t handle =
+            result == kResultOk
+                ? addConnection(*world, device, found->handle, serviceClass, false).handle
+                : 0;
+        done(handle, result);
+    });
+    return true;
+}
+
 bool endConnection(Service& service, uint32_t handle, bool event) {
     World& world = service.world();
     Connection* connection = world.connection(handle);
@@ -140,6 +152,9 @@ bool endConnection(Service& service, uint32_t handle, bool event) {
         deviceStillUp |= other.device == ended.device;
         serverStillUsed |= other.incoming && other.service == ended.service;
     }
+    for (Shortcut& shortcut : world.shortcuts)
+        if (shortcut.connection == handle)
+            shortcut.connection = 0;
     if (RemoteDevice* device = world.device(ended.device); device && !deviceStillUp)
         device->traffic.setConnected(false, now);
     if (LocalServer* server = world.server(ended.service);

@@ -4,7 +4,10 @@
 
 #include "connections.h"
 #include "device_events.h"
+#include "profile_events.h"
 #include "scenario.h"
+#include "stack_events.h"
+#include "transfer_events.h"
 
 namespace btserver {
 
@@ -14,7 +17,10 @@ constexpr const char* kErrorName = "com.zel.corvane.simctl.Error";
 
 // The remote-device events (SetInRange, SetConnected, RequestAuthorization,
 // RequestConnection, ConnectToServer) are described in device_events.h. DropConnection
-// ends a connection as a lost link does: "connection_event_ind" with event 2.
+// ends a connection as a lost link does: "connection_event_ind" with event 2. The files
+// that devices send (DevicePutsFile, DevicePushesFile) are described in transfer_events.h.
+// The profile indications (PanEvent, HandsFreeMessage, GatewayMessage, AvEvent, AvControl)
+// are described in profile_events.h.
 constexpr const char* kXml = R"xml(<node name="/com/zel/corvane/simctl">
   <interface name="com.zel.corvane.simctl">
     <method name="Reset"/>
@@ -60,6 +66,39 @@ constexpr const char* kXml = R"xml(<node name="/com/zel/corvane/simctl">
       <arg name="server" type="u" direction="in"/>
     </method>
     <method name="DropConnection"><arg name="connection" type="u" direction="in"/></method>
+    <method name="DevicePutsFile">
+      <arg name="device" type="s" direction="in"/>
+      <arg name="source_path" type="s" direction="in"/>
+      <arg name="name" type="s" direction="in"/>
+    </method>
+    <method name="DevicePushesFile">
+      <arg name="device" type="s" direction="in"/>
+      <arg name="source_path" type="s" direction="in"/>
+    </method>
+    <method name="PanEvent">
+      <arg name="event" type="u" direction="in"/>
+      <arg name="data" type="ay" direction="in"/>
+    </method>
+    <method name="HandsFreeMessage">
+      <arg name="connection" type="u" direction="in"/>
+      <arg name="event" type="q" direction="in"/>
+      <arg name="params" type="ay" direction="in"/>
+    </method>
+    <method name="GatewayMessage">
+      <arg name="connection" type="u" direction="in"/>
+      <arg name="event" type="q" direction="in"/>
+      <arg name="params" type="ay" direction="in"/>
+    </method>
+    <method name="AvEvent">
+      <arg name="event" type="u" direction="in"/>
+      <arg name="data" type="ay" direction="in"/>
+    </method>
+    <method name="AvControl">
+      <arg name="operation" type="y" direction="in"/>
+      <arg name="state" type="y" direction="in"/>
+    </method>
+    <method name="SetHardwareKill"><arg name="killed" type="b" direction="in"/></method>
+    <method name="RaiseHardwareError"><arg name="code" type="y" direction="in"/></method>
     <method name="Quit"/>
   </interface>
 </node>)xml";
@@ -109,8 +148,20 @@ void Control::handle(GDBusMethodInvocation* invocation) {
         g_variant_get(args, "(u)", &connection);
         if (!endConnection(service_, connection, true))
             error = "no connection " + std::to_string(connection);
+    } else if (isTransferEvent(method)) {
+        // Answered once the file has arrived; the invocation is the answer's to release.
+        return runTransferEvent(service_, method, args, [invocation](const std::string& failure) {
+            if (failure.empty())
+                g_dbus_method_invocation_return_value(invocation, nullptr);
+            else
+                g_dbus_method_invocation_return_dbus_error(invocation, kErrorName, failure.c_str());
+        });
     } else if (isDeviceEvent(method)) {
         error = runDeviceEvent(service_, method, args);
+    } else if (isProfileEvent(method)) {
+        error = runProfileEvent(service_, method, args);
+    } else if (isStackEvent(method)) {
+        error = runStackEvent(service_, method, args);
     }
     if (!error.empty()) {
         g_dbus_method_invocation_return_dbus_error(invocation, kErrorName, error.c_str());

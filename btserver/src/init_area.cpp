@@ -17,6 +17,8 @@ GVariant* resultOnly(uint32_t result) {
     return g_variant_new("(u)", result);
 }
 
+}  // namespace
+
 // Turns Bluetooth on or off after the scenario's while; already there, it answers at once.
 void switchPower(Service& service, const CallPtr& call, bool on) {
     if (service.world().adapter.powered == on)
@@ -29,6 +31,8 @@ void switchPower(Service& service, const CallPtr& call, bool on) {
                                call->reply(resultOnly(kResultOk));
                            });
 }
+
+namespace {
 
 // A relative file name is a file of the state folder.
 std::string settingsPath(const Service& service, const char* file) {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <set>
 
+#include "device_folder.h"
 #include "embedded_text.h"
 #include "scenario_values.h"
 #include "wire_records.h"
@@ -18,6 +19,9 @@ extern const int kTextCount;
 namespace btserver {
 
 namespace {
+
+constexpr size_t kMaxPathBytes = 4096;  // the Files and Card paths
+constexpr size_t kMaxNumberBytes = 64;  // a phone number of Numbers or BusyNumbers
 
 // Reads the typed values of one group; the first fault is kept in `error` and the value
 // asked for keeps its default.
@@ -84,6 +88,22 @@ public:
         fault(key, "is not one of " + names);
     }
 
+    // Comma-separated words, each of at most `maxBytes`, blanks around them dropped.
+    void list(const char* key, size_t maxBytes, std::vector<std::string>& out) {
+        std::string value;
+        if (!raw(key, value))
+            return;
+        std::vector<std::string> items;
+        gchar** parts = g_strsplit(value.c_str(), ",", -1);
+        for (gchar** part = parts; *part; ++part) items.push_back(g_strstrip(*part));
+        g_strfreev(parts);
+        for (const std::string& item : items)
+            if (item.empty() || item.size() > maxBytes)
+                return fault(key, "is not a list of words of 1 to " + std::to_string(maxBytes) +
+                                      " bytes separated by commas");
+        out = items;
+    }
+
     void flag(const char* key, bool& out) {
         std::string value;
         if (!raw(key, value))
@@ -148,13 +168,15 @@ void readAdapter(GroupReader& in, Adapter& adapter) {
 
 void readTiming(GroupReader& in, Timing& timing) {
     in.allow({"StartBluetooth", "StopBluetooth", "InquiryInterval", "PairingTimeout", "Browse",
-              "Connect"});
+              "Connect", "TransferRate", "TransferChunk"});
     in.number("StartBluetooth", 0, 600000, timing.startBluetoothMs);
     in.number("StopBluetooth", 0, 600000, timing.stopBluetoothMs);
     in.number("InquiryInterval", 0, 600000, timing.inquiryIntervalMs);
     in.number("PairingTimeout", 0, 600000, timing.pairingTimeoutMs);
     in.number("Browse", 0, 600000, timing.browseMs);
     in.number("Connect", 0, 600000, timing.connectMs);
+    in.number("TransferRate", 0, UINT32_MAX, timing.transferRate);
+    in.number("TransferChunk", 1, 1048576, timing.transferChunk);
 }
 
 void readDevice(GroupReader& in, RemoteDevice& device) {
@@ -178,11 +200,17 @@ void readDevice(GroupReader& in, RemoteDevice& device) {
 }
 
 void readService(GroupReader& in, RemoteService& service) {
-    in.allow({"Class", "Name", "Extension", "Reachable"});
+    in.allow({"Class", "Name", "Extension", "Reachable", "Files", "ReadOnly", "Card",
+              "Numbers", "BusyNumbers"});
     in.number("Class", 0, UINT16_MAX, service.serviceClass);
     in.text("Name", RemoteService::kMaxNameBytes, service.name);
     in.bytes("Extension", service.extension);
     in.flag("Reachable", service.reachable);
+    in.text("Files", kMaxPathBytes, service.files);
+    in.flag("ReadOnly", service.readOnly);
+    in.text("Card", kMaxPathBytes, service.card);
+    in.list("Numbers", kMaxNumberBytes, service.numbers);
+    in.list("BusyNumbers", kMaxNumberBytes, service.busyNumbers);
 }
 
 void readServer(GroupReader& in, LocalServer& server) {
@@ -284,7 +312,10 @@ bool loadScenarioFile(const std::string& path, World& out, std::string& error) {
         g_error_free(failure);
         return false;
     }
-    bool ok = parseScenario(std::string(text, length), out, error);
+    gchar* folder = g_path_get_dirname(path.c_str());
+    bool ok = parseScenario(std::string(text, length), out, error) &&
+              resolveScenarioFiles(out, folder, true, error);
+    g_free(folder);
     g_free(text);
     if (!ok)
         error = path + ": " + error;
@@ -299,6 +330,7 @@ World defaultScenario() {
         std::string error;
         if (!parseScenario(scenario_texts::kTexts[i].text, world, error))
             g_error("built-in default.ini: %s", error.c_str());
+        resolveScenarioFiles(world, CORVANE_SCENARIOS_DIR, false, error);
         return world;
     }
     g_error("no built-in default.ini");

@@ -1,6 +1,7 @@
 #include "service.h"
 
 #include "areas.h"
+#include "shortcut_store.h"
 
 namespace btserver {
 
@@ -11,6 +12,10 @@ Service::Service(GDBusConnection* connection, World scenario, std::string stateD
       stateDir_(std::move(stateDir)),
       trace_(world_, signals_),
       dispatcher_(contract_, calls_, overrides_, timers_, trace_) {
+    std::string error;
+    if (!loadShortcuts(shortcutFile(stateDir_), world_, error))
+        g_printerr("bt_server: no stored shortcuts kept: %s\n", error.c_str());
+    storeShortcuts();
     addInitArea(*this);
     addLocalArea(*this);
     addRemoteDevices(*this);
@@ -22,6 +27,19 @@ Service::Service(GDBusConnection* connection, World scenario, std::string stateD
     addLocalServers(*this);
     addRemoteServices(*this);
     addConnections(*this);
+    addPowerArea(*this);
+    addShortcuts(*this);
+    addFileTransferFolders(*this);
+    addFileTransferCopies(*this);
+    addFileTransferServer(*this);
+    addObjectPush(*this);
+    addSerialPort(*this);
+    addDialUp(*this);
+    addPan(*this);
+    addHandsFree(*this);
+    addAudioVideo(*this);
+    addHid(*this);
+    transfers_.reset();
 }
 
 void Service::reset() {
@@ -31,11 +49,19 @@ void Service::reset() {
     calls_.clear();
     trace_.reset();
     world_ = scenario_;
+    storeShortcuts();
+    transfers_.reset();
 }
 
 void Service::useScenario(World scenario) {
     scenario_ = std::move(scenario);
     reset();
+}
+
+void Service::storeShortcuts() {
+    std::string error;
+    if (!saveShortcuts(shortcutFile(stateDir_), world_, error))
+        g_printerr("bt_server: cannot store the shortcuts: %s\n", error.c_str());
 }
 
 }  // namespace btserver

@@ -10,6 +10,7 @@
 #include "call_log.h"
 #include "contract.h"
 #include "dispatcher.h"
+#include "file_transfer_sessions.h"
 #include "reply_override.h"
 #include "signal_emitter.h"
 #include "timers.h"
@@ -33,10 +34,15 @@ public:
     SignalEmitter& signals() { return signals_; }
     CallLog& calls() { return calls_; }
     ReplyOverrides& overrides() { return overrides_; }
+    TransferSessions& transfers() { return transfers_; }
 
-    // Back to the scenario's world: no call log, no overrides, no pending answers.
+    // Back to the scenario's world: no call log, no overrides, no pending answers; the
+    // stored shortcuts are the scenario's; transfers stop and the devices' folders are
+    // copied afresh.
     void reset();
     void useScenario(World scenario);
+    // Writes the world's shortcuts to the state folder (a failure is logged).
+    void storeShortcuts();
 
 private:
     Contract contract_;
@@ -49,6 +55,7 @@ private:
     Timers timers_;
     Trace trace_;
     Dispatcher dispatcher_;
+    TransferSessions transfers_{*this};  // last: it acts on the members above
 };
 
 }  // namespace btserver

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <map>
 
+#include "scenario_values.h"
+
 namespace simctl {
 
 namespace {
@@ -32,6 +34,15 @@ const std::map<std::string, Command>& commands() {
         {"ask-connection", {"RequestConnection", 3, 3, "()"}},
         {"connect-server", {"ConnectToServer", 2, 2, "()"}},
         {"drop", {"DropConnection", 1, 1, "()"}},
+        {"put-file", {"DevicePutsFile", 2, 3, "()"}},
+        {"push-file", {"DevicePushesFile", 2, 2, "()"}},
+        {"pan-event", {"PanEvent", 1, 2, "()"}},
+        {"hf-msg", {"HandsFreeMessage", 2, 3, "()"}},
+        {"ag-msg", {"GatewayMessage", 2, 3, "()"}},
+        {"av-event", {"AvEvent", 1, 2, "()"}},
+        {"av-op", {"AvControl", 2, 2, "()"}},
+        {"hw-kill", {"SetHardwareKill", 1, 1, "()"}},
+        {"hw-error", {"RaiseHardwareError", 1, 1, "()"}},
         {"quit", {"Quit", 0, 0, "()"}},
     };
     return table;
@@ -109,6 +120,32 @@ GVariant* deviceEvent(const std::vector<std::string>& words, std::string& error)
     if (words[0] == "ask-authorization" || words[0] == "connect-server")
         return g_variant_new("(su)", device, static_cast<guint32>(service));
     return g_variant_new("(suy)", device, static_cast<guint32>(service), static_cast<guchar>(role));
+}
+
+// The profile indication's arguments: numbers, then the hex bytes (none when left out).
+GVariant* profileEvent(const std::vector<std::string>& words, std::string& error) {
+    bool handsFree = words[0] == "hf-msg" || words[0] == "ag-msg";
+    guint64 first = 0, second = 0;
+    guint64 maxFirst = words[0] == "av-op" ? UINT8_MAX : UINT32_MAX;
+    guint64 maxSecond = handsFree ? UINT16_MAX : UINT8_MAX;
+    size_t numbers = handsFree || words[0] == "av-op" ? 2 : 1;
+    btserver::Bytes data;
+    if (!number(words[1], maxFirst, first) ||
+        (numbers == 2 && !number(words[2], maxSecond, second))) {
+        error = "expected " + std::to_string(numbers) + " number(s) after " + words[0];
+        return nullptr;
+    }
+    if (words.size() > numbers + 1 && !btserver::parseHexBytes(words[numbers + 1], data)) {
+        error = "expected hex bytes, not " + words[numbers + 1];
+        return nullptr;
+    }
+    if (words[0] == "av-op")
+        return g_variant_new("(yy)", static_cast<guchar>(first), static_cast<guchar>(second));
+    GVariant* bytes = g_variant_new_fixed_array(G_VARIANT_TYPE_BYTE, data.data(), data.size(), 1);
+    if (handsFree)
+        return g_variant_new("(uq@ay)", static_cast<guint32>(first), static_cast<guint16>(second),
+                             bytes);
+    return g_variant_new("(u@ay)", static_cast<guint32>(first), bytes);
 }
 
 std::string absolute(const std::string& path) {
@@ -191,6 +228,28 @@ bool buildRequest(const std::vector<std::string>& words, Request& out, std::stri
             return false;
         }
         out.args = g_variant_new("(u)", static_cast<guint32>(connection));
+    } else if (words[0] == "hw-kill") {
+        GVariant* killed = switchValue(words[1], "on", "off", error);
+        if (!killed)
+            return false;
+        out.args = g_variant_new("(@b)", killed);
+    } else if (words[0] == "hw-error") {
+        guint64 code = 0;
+        if (!number(words[1], UINT8_MAX, code)) {
+            error = "expected an error code of 0 to 255, not " + words[1];
+            return false;
+        }
+        out.args = g_variant_new("(y)", static_cast<guchar>(code));
+    } else if (words[0] == "put-file") {
+        out.args = g_variant_new("(sss)", words[1].c_str(), absolute(words[2]).c_str(),
+                                 words.size() > 3 ? words[3].c_str() : "");
+    } else if (words[0] == "push-file") {
+        out.args = g_variant_new("(ss)", words[1].c_str(), absolute(words[2]).c_str());
+    } else if (words[0] == "pan-event" || words[0] == "hf-msg" || words[0] == "ag-msg" ||
+               words[0] == "av-event" || words[0] == "av-op") {
+        out.args = profileEvent(words, error);
+        if (!out.args)
+            return false;
     } else if (words[0] == "range" || words[0] == "connected" || words[0] == "ask-authorization" ||
                words[0] == "ask-connection" || words[0] == "connect-server") {
         out.args = deviceEvent(words, error);

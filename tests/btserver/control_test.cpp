@@ -226,6 +226,7 @@ TEST_F(Control, LoadScenarioReplacesTheWorldUntilTheNextLoad) {
 TEST_F(Control, EveryShippedScenarioLoads) {
     int loaded = 0;
     for (const auto& entry : std::filesystem::directory_iterator(CORVANE_SCENARIOS_DIR)) {
+        if (entry.path().extension() != ".ini") continue;  // the devices' file trees
         Answer answer = bttest::control("LoadScenario", g_variant_new("(s)", entry.path().c_str()));
         EXPECT_TRUE(answer.ok()) << entry.path() << ": " << answer.message();
         ++loaded;

@@ -87,6 +87,9 @@ public:
     std::vector<RecordedCall> calls();
     void clearCalls();
     GVariant* adapter();  // a{sv}, caller unrefs
+    // Calls a control method that answers nothing, such as the world events
+    // ("ConnectToServer", "DropConnection"); args is floating or null.
+    void act(const char* method, GVariant* args);
 
     // A connection of the harness's own to the test bus.
     GDBusConnection* bus();

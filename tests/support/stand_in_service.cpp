@@ -167,6 +167,11 @@ GVariant* StandInService::control(const char* method, GVariant* args, const char
     return reply;
 }
 
+void StandInService::act(const char* method, GVariant* args) {
+    if (GVariant* reply = control(method, args, "()"))
+        g_variant_unref(reply);
+}
+
 void StandInService::reset() {
     if (GVariant* reply = control("Reset", nullptr, "()"))
         g_variant_unref(reply);

@@ -18,6 +18,11 @@ struct RemoteService {
     std::string name;
     Bytes extension;  // the service's extension block of attributes
     bool reachable = true;  // false: connecting to it fails
+    std::string files;      // file transfer: the folder its tree is copied from; empty: none
+    bool readOnly = false;  // file transfer: puts, deletes and new folders are refused
+    std::string card;       // object push: the business card file; empty: made from the name
+    std::vector<std::string> numbers;      // dial-up: the numbers that connect
+    std::vector<std::string> busyNumbers;  // dial-up: the numbers that answer busy
 };
 
 // How the device pairs: a PIN asked of the user, a numeric value that the user confirms,

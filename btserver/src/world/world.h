@@ -1,13 +1,16 @@
 // Everything the simulated stack knows: the adapter, the remote devices, the local
-// servers, the connections and shortcuts made while it runs, and the operations in
-// progress (inquiry, enumerations, answers still to come).
+// servers, the connections made while it runs, the stored shortcuts, and the operations
+// in progress (inquiry, enumerations, answers still to come).
 #pragma once
 
+#include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "world/adapter.h"
 #include "world/local_server.h"
+#include "world/profiles.h"
 #include "world/remote_device.h"
 
 namespace btserver {
@@ -27,11 +30,22 @@ struct Connection {
     LinkTraffic traffic;
 };
 
-// A stored bookmark of one remote device's service.
+// A stored bookmark of one remote device's service: the fields of its property record.
 struct Shortcut {
     uint32_t handle = 0;
+    uint32_t connection = 0;  // while its service is connected through it, else 0
+    bool connecting = false;  // a connect through it is under way
     uint32_t device = 0;
     uint32_t service = 0;
+    std::array<uint8_t, 4> flags{};  // the four flag bytes, kept for the user
+    std::string shortText;
+    uint16_t serviceClass = 0;
+    uint16_t mask = 0;
+    std::string name;
+    std::string secondName;
+    std::string serviceName;
+    uint32_t deviceClass = 0;
+    Bytes block;  // the profile-attribute block
 };
 
 // How long the simulated operations take.
@@ -42,6 +56,8 @@ struct Timing {
     uint32_t pairingTimeoutMs = 30000;  // waiting for the user's PIN or confirmation
     uint32_t browseMs = 1200;           // a service search on a remote device
     uint32_t connectMs = 1500;          // a connection coming up
+    uint32_t transferRate = 131072;     // bytes per second of a file transfer; 0: no limit
+    uint32_t transferChunk = 8192;      // bytes a transfer moves at a time
 };
 
 // The inquiry in progress, or the last one.
@@ -79,6 +95,7 @@ struct World {
     std::vector<LocalServer> servers;
     std::vector<Connection> connections;
     std::vector<Shortcut> shortcuts;
+    Profiles profiles;
     Timing timing;
 
     Discovery discovery;
@@ -116,6 +133,12 @@ struct World {
         for (Connection& connection : connections)
             if (connection.handle == handle)
                 return &connection;
+        return nullptr;
+    }
+    Shortcut* shortcut(uint32_t handle) {
+        for (Shortcut& shortcut : shortcuts)
+            if (shortcut.handle == handle)
+                return &shortcut;
         return nullptr;
     }
     uint32_t newHandle() { return nextHandle++; }

@@ -1,0 +1,45 @@
+// The audio/video area: one registration serves the audio source and the remote-control
+// target. It adds a running local server of class 0x110A (audio source) and answers its
+// handle, the same one while it lasts; its indications come from the control interface.
+#include "area_values.h"
+#include "areas.h"
+#include "profile_servers.h"
+#include "profile_values.h"
+#include "service.h"
+
+namespace btserver {
+
+namespace {
+
+constexpr uint16_t kAudioSourceClass = 0x110A;
+
+uint32_t registerAudio(World& world) {
+    if (!world.profiles.audioServer)
+        world.profiles.audioServer =
+            addProfileServer(world, kAudioSourceClass, "Audio Source", ServerStatus::Running);
+    return world.profiles.audioServer;
+}
+
+uint32_t unregisterAudio(Service& service) {
+    uint32_t& server = service.world().profiles.audioServer;
+    if (!server)
+        return kResultNotRegistered;
+    removeProfileServer(service, server);
+    server = 0;
+    return kResultOk;
+}
+
+}  // namespace
+
+void addAudioVideo(Service& service) {
+    Dispatcher& table = service.dispatcher();
+    World* world = &service.world();  // the world object stays, its value is reset
+    Service* s = &service;
+    table.add(kAudioVideoInterface, "register_av_service", [world](const CallPtr& call) {
+        call->reply(g_variant_new("(u)", registerAudio(*world)));
+    });
+    table.add(kAudioVideoInterface, "unregister_av_service",
+              [s](const CallPtr& call) { call->reply(g_variant_new("(u)", unregisterAudio(*s))); });
+}
+
+}  // namespace btserver
