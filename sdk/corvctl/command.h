@@ -20,6 +20,8 @@ extern const Command kLocalCommands[];
 extern const Command kDeviceCommands[];
 extern const Command kServiceCommands[];
 extern const Command kShortcutCommands[];
+extern const Command kFileCommands[];
+extern const Command kProfileCommands[];
 
 // A handle given in decimal or 0x-hex.
 bool parseHandle(const std::string& text, unsigned* value);

@@ -23,8 +23,8 @@ bool parseHandle(const std::string& text, unsigned* value) {
 
 namespace {
 
-const Command* const kGroups[] = {kLocalCommands, kDeviceCommands, kServiceCommands,
-                                  kShortcutCommands};
+const Command* const kGroups[] = {kLocalCommands,    kDeviceCommands, kServiceCommands,
+                                  kShortcutCommands, kFileCommands,   kProfileCommands};
 
 const Command* findCommand(const char* name) {
     for (const Command* group : kGroups) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "command.h"
+#include "connection_target.h"
 #include "corvclient/btsdk.h"
 #include "device_lookup.h"
 
@@ -66,9 +67,8 @@ int shortcut(const Args& args) {
     const std::string& verb = args[0];
     BTRESULT r;
     if (verb == "connect") {
-        std::vector<BTUINT8> param(772, 0);
         BTCONNHDL connection = 0;
-        r = Btsdk_ConnectShortCutEx(handle, param.data(), &connection);
+        r = connectShortcut(handle, &connection);
         if (r == BTSDK_OK) std::printf("shortcut %u connected (connection %u)\n", handle, connection);
     } else if (verb == "disconnect") {
         r = Btsdk_DisconnectShortCut(handle);

@@ -90,6 +90,7 @@ BtsdkShortcutProperty fullRecord() {
 }
 
 TEST_F(Connections, ShortcutRecordsTravelFieldByField) {
+    service.setReply("btsdkshc", "set_shortcut_property", replyWith("(uint32 0,)"));
     service.clearCalls();
     BtsdkShortcutProperty p = fullRecord();
     uint8_t block[15] = {0, 1, 2, 3, 4, 7};

@@ -139,4 +139,29 @@ TEST_F(Corvctl, ServicesServersAndConnections) {
     EXPECT_EQ(exitCode(corvctl({"connect", "Nova Phone", "file transfer"})), 2);
 }
 
+TEST_F(Corvctl, ShortcutsAreAddedConnectedAndDeleted) {
+    EXPECT_EQ(corvctl({"shortcuts"}).out, "");
+    Outcome add = corvctl({"shortcut", "add", "Nova Phone", "4"});
+    ASSERT_EQ(exitCode(add), 0) << add.err;
+    ASSERT_EQ(add.out.rfind("shortcut ", 0), 0u) << add.out;
+    std::string handle = add.out.substr(9, add.out.size() - 10);
+    Outcome listed = corvctl({"shortcuts"});
+    EXPECT_NE(listed.out.find("device 1    0x1106  -          OBEX File Transfer"), std::string::npos)
+        << listed.out;
+
+    Outcome connect = corvctl({"shortcut", "connect", handle});
+    EXPECT_EQ(exitCode(connect), 0) << connect.err;
+    EXPECT_NE(connect.out.find("shortcut " + handle + " connected (connection "), std::string::npos);
+    EXPECT_NE(corvctl({"shortcuts"}).out.find("connected"), std::string::npos);
+    EXPECT_EQ(corvctl({"shortcut", "disconnect", handle}).out, "shortcut " + handle + " disconnected\n");
+    EXPECT_EQ(corvctl({"shortcut", "delete", handle}).out, "shortcut " + handle + " deleted\n");
+    EXPECT_EQ(corvctl({"shortcuts"}).out, "");
+
+    Outcome gone = corvctl({"shortcut", "connect", handle});
+    EXPECT_EQ(exitCode(gone), 1);
+    EXPECT_NE(gone.err.find("(result 4)"), std::string::npos) << gone.err;
+    EXPECT_EQ(exitCode(corvctl({"shortcut", "rename", handle})), 2);
+    EXPECT_EQ(exitCode(corvctl({"shortcut", "add", "Nova Phone", "999"})), 1);
+}
+
 }  // namespace

@@ -60,9 +60,14 @@ TEST(PrivateConnections, FileTransferSignalsComeOnTheirOwnSessionConnection) {
     // The first registration makes the area's proxy on that connection.
     BtsdkCallbackRecord browse{BTSDK_FTP_BROWSE_CBK, reinterpret_cast<BtsdkEventCallback>(onEntry)};
     ASSERT_EQ(Btsdk_RegisterFtpCallback(&browse), BTSDK_OK);
-    corvtest::StandInService::instance().emitSignal("btsdkftp", "signal_ftp_show_browse_file",
-                                                    "([byte 1, 0, 0, 0],)");
-    EXPECT_TRUE(corvtest::waitFor([] { return s_entries.load() == 1; }));
+    // The bus may take the new subscription a moment after the call returns: send until
+    // one arrives.
+    EXPECT_TRUE(corvtest::waitFor([] {
+        if (s_entries.load() > 0) return true;
+        corvtest::StandInService::instance().emitSignal("btsdkftp", "signal_ftp_show_browse_file",
+                                                        "([byte 1, 0, 0, 0],)");
+        return false;
+    }));
 
     ASSERT_EQ(UninitBtsdkFtpDbus(), 1);
     EXPECT_TRUE(corvtest::waitFor([] { return corvtest::threadsNamed("corv-ftp") == 0; }));

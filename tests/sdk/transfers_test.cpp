@@ -110,6 +110,9 @@ void onEntry(FTP_FIND_DATA* entry) {
 }
 
 TEST_F(Transfers, BrowseEntriesAreTheFirst324Bytes) {
+    corvtest::ReplyOverride done;
+    done.result = 0;
+    service.setReply("btsdkftp", "browse_folder", done);  // no connection 3 in the world
     ASSERT_EQ(Btsdk_FTPBrowseFolder(3, "/", onEntry, 0), BTSDK_OK);
     std::string entry = "[byte 0x10, 0, 0, 0, 0x61, 0x62";
     for (int i = 6; i < 400; ++i) entry += ", 0x41";  // no NUL inside the name field

@@ -1,0 +1,126 @@
+// File transfer through the client library against the stand-in service's folder trees:
+// a tree down and up again byte for byte, a cancelled transfer, and the service dying
+// under a blocking transfer.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "corvclient/btsdk.h"
+#include "harness.h"
+#include "sdk_test_util.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr BTDEVHDL kPhone = 1;
+constexpr const char* kPicture = "/Pictures/Holiday 2025/Sunset over the bay.bmp";  // 197 KiB
+
+// Every file under the folder, by its path relative to it, with its bytes.
+std::map<std::string, std::string> treeOf(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        files[fs::relative(entry.path(), root).string()] = bytes.str();
+    }
+    return files;
+}
+
+std::atomic<int> s_reports{0};
+void onStatus(BTUINT8, BTUINT8, const char*, BTUINT32, BTUINT32) { ++s_reports; }
+
+class FileTransferWorld : public corvtest::ServiceTest {
+protected:
+    void SetUp() override {
+        ServiceTest::SetUp();
+        char pattern[] = "/tmp/cvftp-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        local_ = pattern;
+    }
+    void TearDown() override {
+        if (connection_) Btsdk_Disconnect(connection_);
+        fs::remove_all(local_);
+        service.loadScenario(CORVANE_SCENARIOS_DIR "/default.ini");
+    }
+    void connectPhone() {
+        std::vector<BTUINT8> param(8, 0);
+        ASSERT_EQ(Btsdk_ConnectEx(kPhone, 0x1106, param.data(), &connection_), BTSDK_OK);
+        ASSERT_NE(connection_, 0u);
+    }
+
+    fs::path local_;
+    BTCONNHDL connection_ = 0;
+};
+
+TEST_F(FileTransferWorld, AFolderTreeGoesDownAndUpAgainUnchanged) {
+    service.loadScenario(CORVANE_SCENARIOS_DIR "/transfer_fast.ini");
+    connectPhone();
+    const fs::path shipped = fs::path(CORVANE_SCENARIOS_DIR) / "files/phone/Documents";
+    ASSERT_EQ(Btsdk_FTPGetDir(connection_, "/Documents", local_.c_str()), BTSDK_OK);
+    auto down = treeOf(local_ / "Documents");
+    EXPECT_EQ(down, treeOf(shipped));
+    EXPECT_TRUE(down.count("Résumé 2026.v2.final.pdf"));
+
+    ASSERT_EQ(Btsdk_FTPCreateDir(connection_, "Copy"), BTSDK_OK);
+    ASSERT_EQ(Btsdk_FTPPutDir(connection_, (local_ / "Documents").c_str(), "/Copy"), BTSDK_OK);
+    fs::create_directory(local_ / "again");
+    ASSERT_EQ(Btsdk_FTPGetDir(connection_, "/Copy/Documents", (local_ / "again").c_str()), BTSDK_OK);
+    EXPECT_EQ(treeOf(local_ / "again/Documents"), down);
+
+    ASSERT_EQ(Btsdk_FTPGetFile(connection_, "/Café menü.txt", (local_ / "menu.txt").c_str()), BTSDK_OK);
+    EXPECT_EQ(fs::file_size(local_ / "menu.txt"),
+              fs::file_size(fs::path(CORVANE_SCENARIOS_DIR) / "files/phone/Café menü.txt"));
+}
+
+// The default world moves 128 KiB/s: the picture takes about 1.5 s.
+TEST_F(FileTransferWorld, ACancelledTransferFailsAndTheNextOneWorks) {
+    connectPhone();
+    s_reports = 0;
+    Btsdk_FTPRegisterStatusCallback(connection_, onStatus);
+    BTCONNHDL connection = connection_;
+    std::string target = (local_ / "picture.bmp").string();
+    auto get = std::async(std::launch::async, [&] { return Btsdk_FTPGetFile(connection, kPicture, target.c_str()); });
+    ASSERT_TRUE(corvtest::waitFor([] { return s_reports.load() >= 3; }));
+    ASSERT_EQ(Btsdk_FTPCancelTransfer(connection_), BTSDK_OK);
+    BTRESULT cancelled = get.get();
+    EXPECT_NE(cancelled, BTSDK_OK);
+    EXPECT_NE(cancelled, BTSDK_ER_FAIL);  // the service's own code, not a lost wait
+
+    ASSERT_EQ(Btsdk_FTPGetFile(connection_, "/notes.txt", (local_ / "notes.txt").c_str()), BTSDK_OK);
+    EXPECT_EQ(fs::file_size(local_ / "notes.txt"),
+              fs::file_size(fs::path(CORVANE_SCENARIOS_DIR) / "files/phone/notes.txt"));
+}
+
+TEST_F(FileTransferWorld, TheServiceDyingEndsABlockingGetAtOnce) {
+    connectPhone();
+    s_reports = 0;
+    Btsdk_FTPRegisterStatusCallback(connection_, onStatus);
+    BTCONNHDL connection = connection_;
+    std::string target = (local_ / "picture.bmp").string();
+    auto get = std::async(std::launch::async, [&] { return Btsdk_FTPGetFile(connection, kPicture, target.c_str()); });
+    ASSERT_TRUE(corvtest::waitFor([] { return s_reports.load() >= 2; }));
+    auto killed = Clock::now();
+    service.kill();
+    EXPECT_EQ(get.get(), BTSDK_ER_FAIL);
+    EXPECT_LT(Clock::now() - killed, std::chrono::seconds(2));
+    connection_ = 0;
+
+    // The process goes on: a new service, a new connection, a transfer.
+    service.start();
+    connectPhone();
+    EXPECT_EQ(Btsdk_FTPGetFile(connection_, "/notes.txt", (local_ / "notes.txt").c_str()), BTSDK_OK);
+}
+
+}  // namespace
