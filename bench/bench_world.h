@@ -1,0 +1,35 @@
+// A world for the transfer benchmarks: a phone whose file-transfer folder tree is made
+// in a temporary folder, served by the stand-in service at unlimited pace, and a
+// connection to it through the client library.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "corvclient/btsdk.h"
+
+namespace bench {
+
+class TransferWorld {
+public:
+    // `fill` makes the phone's tree in the folder it is given.
+    explicit TransferWorld(const std::function<void(const std::string& tree)>& fill,
+                           unsigned chunkBytes = 65536);
+    ~TransferWorld();
+    TransferWorld(const TransferWorld&) = delete;
+    TransferWorld& operator=(const TransferWorld&) = delete;
+
+    bool ready() const { return connection_ != 0; }
+    BTCONNHDL connection() const { return connection_; }
+    const std::string& tree() const { return tree_; }    // the tree as made
+    const std::string& scratch() const { return dir_; }  // for local copies
+
+private:
+    std::string dir_, tree_;
+    BTCONNHDL connection_ = 0;
+};
+
+// The process's CPU time (user and system) in seconds.
+double cpuSeconds();
+
+}  // namespace bench
