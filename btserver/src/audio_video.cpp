@@ -16,7 +16,7 @@ constexpr uint16_t kAudioSourceClass = 0x110A;
 uint32_t registerAudio(World& world) {
     if (!world.profiles.audioServer)
         world.profiles.audioServer =
-            addProfileServer(world, kAudioSourceClass, "Audio Source", ServerStatus::Running);
+            addProfileServer(world, kAudioSourceClass, "Audio Source", ServerStatus::Running).handle;
     return world.profiles.audioServer;
 }
 

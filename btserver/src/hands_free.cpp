@@ -47,10 +47,10 @@ uint32_t registerHandsFree(World& world, const CallPtr& call) {
     g_variant_get(call->args(), "(&suu)", &name, &serviceClass, &features);
     if (!isHandsFreeClass(serviceClass) || strlen(name) > RemoteService::kMaxNameBytes)
         return kResultBadArgument;
-    uint32_t server =
+    LocalServer& server =
         addProfileServer(world, static_cast<uint16_t>(serviceClass), name, ServerStatus::Running);
-    world.server(server)->param = static_cast<uint16_t>(features);
-    world.profiles.handsFree.servers.push_back(server);
+    server.param = static_cast<uint16_t>(features);
+    world.profiles.handsFree.servers.push_back(server.handle);
     return kResultOk;
 }
 

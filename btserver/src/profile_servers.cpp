@@ -9,8 +9,8 @@
 
 namespace btserver {
 
-uint32_t addProfileServer(World& world, uint16_t serviceClass, const std::string& name,
-                          ServerStatus status, Bytes extension) {
+LocalServer& addProfileServer(World& world, uint16_t serviceClass, const std::string& name,
+                              ServerStatus status, Bytes extension) {
     LocalServer server;
     server.handle = world.newHandle();
     server.serviceClass = serviceClass;
@@ -19,7 +19,7 @@ uint32_t addProfileServer(World& world, uint16_t serviceClass, const std::string
     server.extension = std::move(extension);
     server.extension.resize(serverExtensionBytes(serviceClass), 0);
     world.servers.push_back(server);
-    return server.handle;
+    return world.servers.back();
 }
 
 void removeProfileServer(Service& service, uint32_t handle) {

@@ -12,8 +12,8 @@ class Service;
 struct World;
 
 // A new local server of the class with the extension block (zero-filled to the class's
-// size); its handle.
-uint32_t addProfileServer(World& world, uint16_t serviceClass, const std::string& name,
+// size).
+LocalServer& addProfileServer(World& world, uint16_t serviceClass, const std::string& name,
                           ServerStatus status, Bytes extension = {});
 // Drops the remote devices' connections to the server ("connection_event_ind" event 2),
 // then removes it.

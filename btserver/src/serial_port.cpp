@@ -34,7 +34,7 @@ void registerSerial(World& world, const CallPtr& call) {
     if (port == 0 || port > UINT16_MAX || taken)
         return call->reply(g_variant_new("(u)", 0u));
     uint32_t key = addProfileServer(world, kSerialClass, "Serial Port", ServerStatus::Stopped,
-                                    portBlock(port));
+                                    portBlock(port)).handle;
     world.profiles.serial.push_back({key, port});
     call->reply(g_variant_new("(u)", key));
 }
