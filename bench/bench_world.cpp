@@ -35,6 +35,21 @@ TransferWorld::~TransferWorld() {
     if (!dir_.empty()) std::filesystem::remove_all(dir_);
 }
 
+bool runBenchmarks(int* argc, char** argv, benchmark::BenchmarkReporter* reporter) {
+    corvtest::StandInService::instance();
+    if (Btsdk_ClientInit() != BTSDK_OK) {
+        std::fprintf(stderr, "cannot start the client library\n");
+        return false;
+    }
+    benchmark::Initialize(argc, argv);
+    if (reporter)
+        benchmark::RunSpecifiedBenchmarks(reporter);
+    else
+        benchmark::RunSpecifiedBenchmarks();
+    Btsdk_ClientUninit();
+    return true;
+}
+
 double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

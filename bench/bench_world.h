@@ -3,6 +3,8 @@
 // connection to it through the client library.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <functional>
 #include <string>
 
@@ -31,5 +33,10 @@ private:
 
 // The process's CPU time (user and system) in seconds.
 double cpuSeconds();
+
+// Brings up the private bus, the stand-in service and the client library, runs the
+// registered benchmarks with the reporter (the console's when null), then stops the
+// library. False when the library cannot start.
+bool runBenchmarks(int* argc, char** argv, benchmark::BenchmarkReporter* reporter = nullptr);
 
 }  // namespace bench

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "bench_world.h"
-#include "harness.h"
 
 namespace {
 
@@ -82,14 +81,7 @@ BENCHMARK(BM_BrowseTenThousandEntries)->UseManualTime()->Iterations(3)->Unit(ben
 }  // namespace
 
 int main(int argc, char** argv) {
-    corvtest::StandInService::instance();  // brings up the private bus and the service
-    if (Btsdk_ClientInit() != BTSDK_OK) {
-        std::fprintf(stderr, "cannot start the client library\n");
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    Btsdk_ClientUninit();
+    if (!bench::runBenchmarks(&argc, argv)) return 1;
     if (s_rate <= 0) {
         std::fprintf(stderr, "the browse did not complete\n");
         return 1;

@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
+#include "bench_world.h"
 #include "corvclient/btsdk.h"
-#include "harness.h"
 
 namespace {
 
@@ -70,15 +70,8 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    corvtest::StandInService::instance();  // brings up the private bus and the service
-    if (Btsdk_ClientInit() != BTSDK_OK) {
-        std::fprintf(stderr, "cannot start the client library\n");
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    Btsdk_ClientUninit();
+    if (!bench::runBenchmarks(&argc, argv, &reporter)) return 1;
 
     double lib = 0, plain = 0;
     for (const auto& [name, ns] : reporter.perCallNs) {

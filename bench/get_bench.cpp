@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "bench_world.h"
-#include "harness.h"
 
 namespace {
 
@@ -72,14 +71,7 @@ BENCHMARK(BM_Get64MiB)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillise
 }  // namespace
 
 int main(int argc, char** argv) {
-    corvtest::StandInService::instance();  // brings up the private bus and the service
-    if (Btsdk_ClientInit() != BTSDK_OK) {
-        std::fprintf(stderr, "cannot start the client library\n");
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    Btsdk_ClientUninit();
+    if (!bench::runBenchmarks(&argc, argv)) return 1;
     if (s_getSeconds <= 0 || s_copySeconds <= 0) {
         std::fprintf(stderr, "the get did not complete\n");
         return 1;

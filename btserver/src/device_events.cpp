@@ -9,8 +9,6 @@
 
 namespace btserver {
 
-namespace {
-
 RemoteDevice* namedDevice(World& world, const char* name) {
     guint64 handle = 0;
     bool number = g_ascii_string_to_unsigned(name, 10, 1, UINT32_MAX, &handle, nullptr);
@@ -19,8 +17,6 @@ RemoteDevice* namedDevice(World& world, const char* name) {
             return &device;
     return nullptr;
 }
-
-}  // namespace
 
 bool isDeviceEvent(const char* method) {
     for (const char* event :

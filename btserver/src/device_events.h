@@ -21,6 +21,12 @@ namespace btserver {
 
 class Service;
 
+struct RemoteDevice;
+struct World;
+
+// The device by its scenario ID or by its handle in decimal; null when none.
+RemoteDevice* namedDevice(World& world, const char* name);
+
 bool isDeviceEvent(const char* method);
 // Carries out the event; the error text, or empty when done.
 std::string runDeviceEvent(Service& service, const char* method, GVariant* args);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "area_values.h"
+#include "device_events.h"
 #include "file_transfer_area.h"
 #include "file_transfer_records.h"
 #include "service.h"
@@ -13,16 +14,6 @@
 namespace btserver {
 
 namespace {
-
-// The device by its scenario ID or its handle in decimal.
-RemoteDevice* namedDevice(World& world, const char* name) {
-    guint64 handle = 0;
-    bool number = g_ascii_string_to_unsigned(name, 10, 1, UINT32_MAX, &handle, nullptr);
-    for (RemoteDevice& device : world.devices)
-        if (device.id == name || (number && device.handle == handle))
-            return &device;
-    return nullptr;
-}
 
 bool plainName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;

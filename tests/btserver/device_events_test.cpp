@@ -50,7 +50,7 @@ TEST_F(DeviceEvents, UnknownDevicesAreRefusedWithAMessage) {
 TEST_F(DeviceEvents, SimctlDrivesTheDeviceEvents) {
     auto simctl = [](std::vector<std::string> words) {
         words.insert(words.begin(), BT_SIMCTL);
-        return bttest::runProgram(words);
+        return corvtest::runProgram(words);
     };
     bttest::SignalRecorder connections(kCallback, "connection_request_ind");
     bttest::SignalRecorder authorizations(kCallback, "authorization_request_ind");
@@ -65,10 +65,10 @@ TEST_F(DeviceEvents, SimctlDrivesTheDeviceEvents) {
     EXPECT_EQ(words(connections.take()), (Words{{2, 0x1115, 0}}));
     EXPECT_EQ(words(authorizations.take()), (Words{{4357, 5}}));
 
-    bttest::ProgramRun wrong = simctl({"range", "phone", "sideways"});
+    corvtest::ProgramRun wrong = simctl({"range", "phone", "sideways"});
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_NE(wrong.err.find("expected in or out"), std::string::npos) << wrong.err;
-    bttest::ProgramRun unknown = simctl({"connected", "toaster", "on"});
+    corvtest::ProgramRun unknown = simctl({"connected", "toaster", "on"});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_NE(unknown.err.find("no device toaster"), std::string::npos) << unknown.err;
 }

@@ -14,8 +14,8 @@
 #include "program_run.h"
 #include "service_client.h"
 
-using bttest::ProgramRun;
-using bttest::runProgram;
+using corvtest::ProgramRun;
+using corvtest::runProgram;
 
 namespace {
 

@@ -426,14 +426,14 @@ TEST_F(ProfileAreas, SimctlSendsTheIndications) {
     SignalRecorder pan("com.zel.corvane.btservice.btsdkpan", "signal_pan_event");
     ASSERT_NE(onArea("btsdkav", "register_av_service"), 0u);
     EXPECT_EQ(onArea("btsdkpan", "register_event_cbk"), 0u);
-    bttest::ProgramRun op = bttest::runProgram({BT_SIMCTL, "av-op", "0x41", "0"});
+    corvtest::ProgramRun op = corvtest::runProgram({BT_SIMCTL, "av-op", "0x41", "0"});
     EXPECT_EQ(op.exitCode, 0) << op.err;
     EXPECT_EQ(printed(onlySignal(keys, "(yy)")), "(0x41, 0x00)");
-    bttest::ProgramRun event = bttest::runProgram({BT_SIMCTL, "pan-event", "5", "0A:0B"});
+    corvtest::ProgramRun event = corvtest::runProgram({BT_SIMCTL, "pan-event", "5", "0A:0B"});
     EXPECT_EQ(event.exitCode, 0) << event.err;
     EXPECT_EQ(printed(onlySignal(pan, "(uuay)")), "(5, 2, [0x0a, 0x0b])");
-    EXPECT_EQ(bttest::runProgram({BT_SIMCTL, "hf-msg", "1", "2", "zz"}).exitCode, 2);
-    bttest::ProgramRun refused = bttest::runProgram({BT_SIMCTL, "ag-msg", "1", "0x0903"});
+    EXPECT_EQ(corvtest::runProgram({BT_SIMCTL, "hf-msg", "1", "2", "zz"}).exitCode, 2);
+    corvtest::ProgramRun refused = corvtest::runProgram({BT_SIMCTL, "ag-msg", "1", "0x0903"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("no hands-free service is registered"), std::string::npos)
         << refused.err;

@@ -8,7 +8,7 @@
 #include "program_run.h"
 #include "service_client.h"
 
-using bttest::ProgramRun;
+using corvtest::ProgramRun;
 
 namespace {
 
@@ -19,7 +19,7 @@ protected:
 
     static ProgramRun simctl(std::vector<std::string> words) {
         words.insert(words.begin(), BT_SIMCTL);
-        return bttest::runProgram(words);
+        return corvtest::runProgram(words);
     }
 };
 
@@ -72,9 +72,9 @@ TEST_F(Simctl, FailuresExitNonZeroWithAMessage) {
     EXPECT_NE(missing.err.find("LoadScenario failed"), std::string::npos) << missing.err;
     EXPECT_EQ(simctl({"emit", "btsdkinit", "bt_status", "(3"}).exitCode, 1);
 
-    EXPECT_EQ(bttest::runProgram({BT_SIMCTL, "--help"}).exitCode, 0);
+    EXPECT_EQ(corvtest::runProgram({BT_SIMCTL, "--help"}).exitCode, 0);
     EXPECT_EQ(
-        bttest::runProgram({BT_SIMCTL, "--bus=unix:path=/nonexistent/bus", "adapter"}).exitCode, 1);
+        corvtest::runProgram({BT_SIMCTL, "--bus=unix:path=/nonexistent/bus", "adapter"}).exitCode, 1);
 }
 
 }  // namespace

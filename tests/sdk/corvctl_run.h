@@ -4,17 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "program_run.h"
+
 namespace corvtest {
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
+using Outcome = ProgramRun;
 
-// corvctl with the arguments, its output and wait status.
+// corvctl with the arguments.
 Outcome corvctl(const std::vector<std::string>& args);
 // A shell line in which "corvctl " stands for the program (for piped answers).
 Outcome shell(const std::string& line);
-int exitCode(const Outcome& run);
+inline int exitCode(const Outcome& run) { return run.exitCode; }
 
 }  // namespace corvtest

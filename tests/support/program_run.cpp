@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-namespace bttest {
+namespace corvtest {
 
 ProgramRun runProgram(const std::vector<std::string>& argv) {
     std::vector<char*> args;
@@ -29,4 +29,4 @@ ProgramRun runProgram(const std::vector<std::string>& argv) {
     return run;
 }
 
-}  // namespace bttest
+}  // namespace corvtest

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace bttest {
+namespace corvtest {
 
 struct ProgramRun {
     int exitCode = -1;  // -1 when it did not exit normally
@@ -13,4 +13,4 @@ struct ProgramRun {
 
 ProgramRun runProgram(const std::vector<std::string>& argv);
 
-}  // namespace bttest
+}  // namespace corvtest
