@@ -1,0 +1,67 @@
+// The manager's main window: the adapter and the local servers, the devices, the
+// selected device's services and the shortcuts, with discovery, pairing, browsing and
+// shortcut making. Everything here runs on the user-interface thread; the library's
+// indications arrive through SdkBridge and the long calls go through SdkTasks.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
+
+class AdapterPanel;
+class DeviceList;
+class Pairing;
+class SdkTasks;
+class ServerList;
+class ServiceList;
+class ShortcutList;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    DeviceList* devices() const { return devices_; }
+    ServiceList* services() const { return services_; }
+    ShortcutList* shortcuts() const { return shortcuts_; }
+    Pairing* pairing() const { return pairing_; }
+
+    void discover();
+    void browse(quint32 device);
+    void pair(quint32 device);
+    bool discovering() const { return discovering_; }
+    bool browsing() const { return browsing_ != 0; }
+    void refresh();
+
+Q_SIGNALS:
+    void discoveryFinished();
+    void browseFinished(quint32 device, quint32 result);
+
+private:
+    void setUpActions();
+    void connectIndications();
+    void deviceSelected(quint32 device);
+    void discoveryDone();
+    void browsed(quint32 device, quint32 result);
+    void paired(quint32 device, quint32 result);
+    void updateActions();
+    void say(const QString& text);
+
+    std::unique_ptr<Ui::MainWindow> ui_;
+    std::unique_ptr<SdkTasks> tasks_;
+    AdapterPanel* adapter_ = nullptr;
+    DeviceList* devices_ = nullptr;
+    ServerList* servers_ = nullptr;
+    ServiceList* services_ = nullptr;
+    ShortcutList* shortcuts_ = nullptr;
+    Pairing* pairing_ = nullptr;
+    QTimer discoveryClock_;
+    bool discovering_ = false;
+    quint32 browsing_ = 0;  // the device being browsed
+};

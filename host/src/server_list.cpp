@@ -1,0 +1,83 @@
+#include "server_list.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTreeWidget>
+
+#include "corvclient/btsdk.h"
+#include "cvcommon/class_names.h"
+#include "cvcommon/profile_plug_mng.h"
+#include "device_info.h"
+#include "plugin_menu.h"
+#include "skin_icons.h"
+
+namespace {
+
+enum Column { kClass, kStatus };
+constexpr int kHandleRole = Qt::UserRole;
+
+quint32 serverOf(const QTreeWidgetItem* item) { return item ? item->data(kClass, kHandleRole).toUInt() : 0; }
+
+// A server shows under the name of its class; its own name leads its tool-tip.
+QTreeWidgetItem* serverItem(BTSVCHDL server, const BtsdkLocalServerAttr& attr) {
+    auto* item = new QTreeWidgetItem;
+    QString status, className, tip;
+    CvCm_GetLocSvcStatusString(server, &status);
+    CvCm_GetSvcDisplayName(attr.service_class, &className);
+    BTUINT16 state = 0;
+    Btsdk_GetServerStatus(server, &state);
+    item->setIcon(kClass, profileIcon(attr.service_class, state == BTSDK_SERVER_IN_USE));
+    item->setText(kClass, className);
+    item->setText(kStatus, status);
+    item->setData(kClass, kHandleRole, server);
+    tip = ProfilePlugMng::getProfileTipByShortcut(0, server);
+    if (tip.isEmpty()) CvCm_GetLocSvcDesc(attr.service_class, &tip);
+    tip = QStringLiteral("<b>%1</b><br>%2").arg(fieldText(attr.service_name, sizeof attr.service_name).toHtmlEscaped(),
+                                               tip.toHtmlEscaped());
+    for (int column : {kClass, kStatus}) item->setToolTip(column, tip);
+    return item;
+}
+
+}  // namespace
+
+ServerList::ServerList(QTreeWidget* view) : QObject(view), view_(view) {
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QTreeWidget::customContextMenuRequested, this, &ServerList::showMenu);
+    connect(view_, &QTreeWidget::itemDoubleClicked, this, &ServerList::runDefaultAction);
+}
+
+void ServerList::reload() {
+    quint32 selected = serverOf(view_->currentItem());
+    view_->clear();
+    BTSDKHANDLE enumeration = Btsdk_StartEnumLocalServer();
+    if (!enumeration) return;
+    BtsdkLocalServerAttr attr{};
+    while (BTSVCHDL server = Btsdk_EnumLocalServer(enumeration, &attr)) {
+        if (CvCm_ShouldShowThisLocalServer(attr.service_class)) {
+            QTreeWidgetItem* item = serverItem(server, attr);
+            view_->addTopLevelItem(item);
+            if (server == selected) view_->setCurrentItem(item);
+        }
+        Btsdk_FreeMemory(attr.ext_attributes);
+        attr = {};
+    }
+    Btsdk_EndEnumLocalServer(enumeration);
+}
+
+void ServerList::showMenu(const QPoint& pos) {
+    QTreeWidgetItem* item = view_->itemAt(pos);
+    if (!item) return;
+    quint32 server = serverOf(item);
+    auto* start = new QAction(tr("Start server"));
+    auto* stop = new QAction(tr("Stop server"));
+    connect(start, &QAction::triggered, this, [server] { Btsdk_StartServer(server); });
+    connect(stop, &QAction::triggered, this, [server] { Btsdk_StopServer(server); });
+    QMenu* menu = popupMenu(view_, QStringLiteral("serverMenu"), ProfilePlugMng::GetLocalSvrActionList(server),
+                            {start, stop}, view_->viewport()->mapToGlobal(pos));
+    connect(menu, &QMenu::triggered, this, &ServerList::reload, Qt::QueuedConnection);
+}
+
+void ServerList::runDefaultAction(QTreeWidgetItem* item) {
+    ProfilePlugMng::performLocalSvrDefaultAction(serverOf(item));
+    QMetaObject::invokeMethod(this, &ServerList::reload, Qt::QueuedConnection);
+}

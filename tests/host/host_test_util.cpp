@@ -1,0 +1,33 @@
+#include "host_test_util.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWidget>
+
+namespace hosttest {
+
+std::string scenario(const char* file) { return std::string(CORVANE_SCENARIOS_DIR "/") + file; }
+
+std::string sharedFolder() { return workingDir() + "/shared"; }
+
+bool waitUntil(const std::function<bool()>& cond, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!cond()) {
+        if (clock.elapsed() > timeoutMs) return cond();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        // What an event loop deletes when control returns to it (closed dialogs).
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+QWidget* visibleWindow(const QString& objectName) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == objectName && widget->isVisible()) return widget;
+    return nullptr;
+}
+
+}  // namespace hosttest
