@@ -10,6 +10,7 @@
 #include <map>
 #include <sstream>
 
+#include "transfer_world.h"
 #include "service_world.h"
 #include "temporary_dir.h"
 
@@ -122,21 +123,12 @@ std::string folderOf(uint32_t connection) {
     return answer.s(0);
 }
 
-class FileTransfer : public testing::Test {
+class FileTransfer : public bttest::TransferWorld {
 protected:
-    corvtest::StandInService& service = corvtest::StandInService::instance();
-    std::string local = corvtest::makeTemporaryDir("corvtest-ftp");
-
-    void SetUp() override { service.loadScenario(CORVANE_SCENARIOS_DIR "/transfer_fast.ini"); }
-    void TearDown() override {
-        service.loadScenario(CORVANE_SCENARIOS_DIR "/default.ini");
-        fs::remove_all(local);
-    }
+    FileTransfer() : TransferWorld("corvtest-ftp") {}
 
     uint32_t connect(uint32_t device, uint32_t serviceClass = 0x1106) {
-        Answer made = callArea("btsdkconn", "connect", g_variant_new("(uu)", device, serviceClass));
-        EXPECT_EQ(made.u(1), 0u);
-        return made.u(0);
+        return TransferWorld::connect(device, serviceClass);
     }
     std::string tree(const std::string& device) {
         return service.stateDir() + "/devices/" + device + "/files";

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "transfer_world.h"
 #include "service_world.h"
 #include "temporary_dir.h"
 
@@ -52,20 +53,12 @@ Answer onPath(const char* method, uint32_t connection, const std::string& path) 
     return opp(method, g_variant_new("(us)", connection, path.c_str()));
 }
 
-class ObjectPush : public testing::Test {
+class ObjectPush : public bttest::TransferWorld {
 protected:
-    corvtest::StandInService& service = corvtest::StandInService::instance();
-    std::string local = corvtest::makeTemporaryDir("corvtest-opp");
+    ObjectPush() : TransferWorld("corvtest-opp") {}
 
-    void SetUp() override { service.loadScenario(CORVANE_SCENARIOS_DIR "/transfer_fast.ini"); }
-    void TearDown() override {
-        service.loadScenario(CORVANE_SCENARIOS_DIR "/default.ini");
-        fs::remove_all(local);
-    }
     uint32_t connect(uint32_t device, uint32_t serviceClass = 0x1105) {
-        Answer made = callArea("btsdkconn", "connect", g_variant_new("(uu)", device, serviceClass));
-        EXPECT_EQ(made.u(1), 0u);
-        return made.u(0);
+        return TransferWorld::connect(device, serviceClass);
     }
     std::string deviceFolder(const std::string& device) {
         return service.stateDir() + "/devices/" + device;

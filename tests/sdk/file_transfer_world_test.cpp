@@ -60,6 +60,15 @@ protected:
         ASSERT_NE(connection_, 0u);
     }
 
+    // The picture's get on a thread of its own, its progress counted in s_reports.
+    std::future<BTRESULT> startPictureGet() {
+        s_reports = 0;
+        Btsdk_FTPRegisterStatusCallback(connection_, onStatus);
+        return std::async(std::launch::async, [connection = connection_, target = (local_ / "picture.bmp").string()] {
+            return Btsdk_FTPGetFile(connection, kPicture, target.c_str());
+        });
+    }
+
     fs::path local_;
     BTCONNHDL connection_ = 0;
 };
@@ -87,11 +96,7 @@ TEST_F(FileTransferWorld, AFolderTreeGoesDownAndUpAgainUnchanged) {
 // The default world moves 128 KiB/s: the picture takes about 1.5 s.
 TEST_F(FileTransferWorld, ACancelledTransferFailsAndTheNextOneWorks) {
     connectPhone();
-    s_reports = 0;
-    Btsdk_FTPRegisterStatusCallback(connection_, onStatus);
-    BTCONNHDL connection = connection_;
-    std::string target = (local_ / "picture.bmp").string();
-    auto get = std::async(std::launch::async, [&] { return Btsdk_FTPGetFile(connection, kPicture, target.c_str()); });
+    auto get = startPictureGet();
     ASSERT_TRUE(corvtest::waitFor([] { return s_reports.load() >= 3; }));
     ASSERT_EQ(Btsdk_FTPCancelTransfer(connection_), BTSDK_OK);
     BTRESULT cancelled = get.get();
@@ -105,11 +110,7 @@ TEST_F(FileTransferWorld, ACancelledTransferFailsAndTheNextOneWorks) {
 
 TEST_F(FileTransferWorld, TheServiceDyingEndsABlockingGetAtOnce) {
     connectPhone();
-    s_reports = 0;
-    Btsdk_FTPRegisterStatusCallback(connection_, onStatus);
-    BTCONNHDL connection = connection_;
-    std::string target = (local_ / "picture.bmp").string();
-    auto get = std::async(std::launch::async, [&] { return Btsdk_FTPGetFile(connection, kPicture, target.c_str()); });
+    auto get = startPictureGet();
     ASSERT_TRUE(corvtest::waitFor([] { return s_reports.load() >= 2; }));
     auto killed = Clock::now();
     service.kill();

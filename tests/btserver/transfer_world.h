@@ -1,0 +1,36 @@
+// The world of transfer_fast.ini for the file-transfer and object-push tests, with a
+// temporary local folder of the test's own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "harness.h"
+#include "service_client.h"
+#include "temporary_dir.h"
+
+namespace bttest {
+
+class TransferWorld : public testing::Test {
+protected:
+    explicit TransferWorld(const char* prefix) : local(corvtest::makeTemporaryDir(prefix)) {}
+
+    corvtest::StandInService& service = corvtest::StandInService::instance();
+    std::string local;
+
+    void SetUp() override { service.loadScenario(CORVANE_SCENARIOS_DIR "/transfer_fast.ini"); }
+    void TearDown() override {
+        service.loadScenario(CORVANE_SCENARIOS_DIR "/default.ini");
+        std::filesystem::remove_all(local);
+    }
+    // A connection to the device's service of the class.
+    uint32_t connect(uint32_t device, uint32_t serviceClass) {
+        Answer made = callArea("btsdkconn", "connect", g_variant_new("(uu)", device, serviceClass));
+        EXPECT_EQ(made.u(1), 0u);
+        return made.u(0);
+    }
+};
+
+}  // namespace bttest
