@@ -19,6 +19,9 @@ namespace fs = std::filesystem;
 using bttest::Answer;
 using bttest::Bytes;
 using bttest::callArea;
+using bttest::completions;
+using bttest::contentsOf;
+using bttest::write;
 using bttest::control;
 using bttest::SignalRecorder;
 using bttest::word32;
@@ -29,17 +32,6 @@ constexpr const char* kFtp = "com.zel.corvane.btservice.btsdkftp";
 constexpr const char* kShippedPhone = CORVANE_SCENARIOS_DIR "/files/phone";
 // transfer_fast.ini: devices 1-2, their services 3-6.
 constexpr uint32_t kPhone = 1, kLaptop = 2;
-
-std::string contentsOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // Every folder and file under the root by its path there; a file with its bytes.
 std::map<std::string, std::string> treeOf(const std::string& root) {
@@ -91,19 +83,6 @@ std::vector<Bytes> recordsOf(SignalRecorder& recorder) {
         g_variant_unref(args);
     }
     return records;
-}
-
-// The results of the completion signals, once there are `count`.
-std::vector<uint32_t> completions(SignalRecorder& recorder, size_t count = 1) {
-    EXPECT_TRUE(recorder.waitForCount(count));
-    std::vector<uint32_t> results;
-    for (GVariant* args : recorder.take()) {
-        uint32_t result = 0;
-        g_variant_get(args, "(u)", &result);
-        results.push_back(result);
-        g_variant_unref(args);
-    }
-    return results;
 }
 
 Answer ftp(const char* method, GVariant* args) { return callArea("btsdkftp", method, args); }

@@ -14,6 +14,9 @@ namespace fs = std::filesystem;
 using bttest::Answer;
 using bttest::Bytes;
 using bttest::callArea;
+using bttest::completions;
+using bttest::contentsOf;
+using bttest::write;
 using bttest::control;
 using bttest::SignalRecorder;
 using bttest::word32;
@@ -23,29 +26,6 @@ namespace {
 constexpr const char* kOpp = "com.zel.corvane.btservice.btsdkopp";
 constexpr uint32_t kPhone = 1, kLaptop = 2;
 constexpr uint32_t kServerOpp = 8;  // after the devices' services 3-6 and the ftp server
-
-std::string contentsOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-std::vector<uint32_t> completions(SignalRecorder& recorder, size_t count = 1) {
-    EXPECT_TRUE(recorder.waitForCount(count));
-    std::vector<uint32_t> results;
-    for (GVariant* args : recorder.take()) {
-        uint32_t result = 0;
-        g_variant_get(args, "(u)", &result);
-        results.push_back(result);
-        g_variant_unref(args);
-    }
-    return results;
-}
 
 Answer opp(const char* method, GVariant* args) { return callArea("btsdkopp", method, args); }
 

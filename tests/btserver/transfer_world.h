@@ -4,14 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "harness.h"
 #include "service_client.h"
 #include "temporary_dir.h"
 
 namespace bttest {
+
+std::string contentsOf(const std::string& path);
+void write(const std::string& path, const std::string& text);
+// The results of the completion signals the recorder holds, once there are `count`.
+std::vector<uint32_t> completions(SignalRecorder& recorder, size_t count = 1);
 
 class TransferWorld : public testing::Test {
 protected:
