@@ -12,15 +12,15 @@ BtsdkAvCommandCallback m_pfnAvCmd = nullptr;
 
 namespace {
 
-// A call made once per process whose answer is kept and returned from then on.
+// A call made once per process whose answer is kept and returned from then on. Until a
+// call succeeds the answer is the preset: no handle (0) for the registration, the general
+// failure for the unregistration, whose answer is a result code.
 struct OnceCall {
     bool done = false;
-    guint value = 0;
+    guint value;
 };
-OnceCall s_registration;
-OnceCall s_unregistration;
-bool s_eventSubscribed = false;
-bool s_commandSubscribed = false;
+OnceCall s_registration{false, 0};
+OnceCall s_unregistration{false, BTSDK_ER_FAIL};
 
 template <const Method& M>
 guint callOnce(OnceCall& once, const char* failText) {
@@ -41,16 +41,6 @@ void onAvEvent(DBusGProxy*, guint event, GArray*, gpointer) {
 
 void onAvControl(DBusGProxy*, guchar operation, guchar state, gpointer) {
     if (BtsdkAvCommandCallback callback = m_pfnAvCmd) callback(operation, state);
-}
-
-// Subscribes a remote-control signal once; later registrations only replace the
-// callback, so a signal never reaches the application twice.
-void subscribeOnce(bool& subscribed, const Signal& signal, GCallback handler, GClosureMarshal marshal) {
-    if (subscribed) return;
-    DBusGProxy* proxy = proxyFor(ProxyId::AvCbk);
-    if (!proxy) return;
-    subscribed = true;
-    subscribeSignal(proxy, signal, handler, marshal);
 }
 
 }  // namespace
@@ -74,14 +64,16 @@ BTRESULT Btsdk_UnregisterA2DPSRCService(void) { return Btsdk_UnregisterAVRCPTGSe
 void Btsdk_AVRCP_RegIndCbk(BtsdkAvEventCallback callback) {
     if (!callback || callback == m_pfnAvEvent) return;
     m_pfnAvEvent = callback;
-    subscribeOnce(s_eventSubscribed, signal::AvEventInd, G_CALLBACK(onAvEvent),
+    // Subscribed once: a later registration only replaces the callback, so a signal
+    // never reaches the application twice.
+    subscribeOnce(ProxyId::AvCbk, signal::AvEventInd, G_CALLBACK(onAvEvent),
                   g_cclosure_user_marshal_VOID__UINT_BOXED);
 }
 
 void Btsdk_AVRCP_RegPassThrCmdCbk(BtsdkAvCommandCallback callback) {
     if (!callback || callback == m_pfnAvCmd) return;
     m_pfnAvCmd = callback;
-    subscribeOnce(s_commandSubscribed, signal::AvControlOp, G_CALLBACK(onAvControl),
+    subscribeOnce(ProxyId::AvCbk, signal::AvControlOp, G_CALLBACK(onAvControl),
                   g_cclosure_user_marshal_VOID__UCHAR_UCHAR);
 }
 

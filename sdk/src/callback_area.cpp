@@ -3,6 +3,7 @@
 #include "callback_tables.h"
 #include "corv_marshal.h"
 #include "frame_state.h"
+#include "signal_bytes.h"
 #include "signal_subscription.h"
 
 using namespace corv;
@@ -17,7 +18,6 @@ unsigned char m_usrCbkFuncReg[BTSDK_USRDEF_EVENT_COUNT];
 namespace {
 
 BtsdkEventCallback slot(int event) { return m_cbkFunc[event]; }
-const BTUINT8* bytesOf(GArray* array) { return reinterpret_cast<const BTUINT8*>(array->data); }
 
 }  // namespace
 
@@ -30,7 +30,7 @@ void LinkKeyRequestIndHandler(DBusGProxy*, guint device, gpointer) {
     callEvent(slot(BTSDK_LINK_KEY_REQ_IND), device);
 }
 void LinkKeyNotificationIndHandler(DBusGProxy*, guint device, GArray* key, gpointer) {
-    if (key) callEvent(slot(BTSDK_LINK_KEY_NOTIF_IND), device, bytesOf(key));
+    if (key) callEvent(slot(BTSDK_LINK_KEY_NOTIF_IND), device, SignalBytes(key, BTSDK_LINKKEY_LEN).data());
 }
 void AuthenticationFailIndHandler(DBusGProxy*, guint device, gpointer) {
     callEvent(slot(BTSDK_AUTHENTICATION_FAIL_IND), device);
@@ -49,12 +49,15 @@ void ConnectionCompleteIndHandler(DBusGProxy*, guint value, gpointer) {
     callEvent(slot(BTSDK_CONNECTION_COMPLETE_IND), value);
 }
 void ConnectionEventIndHandler(DBusGProxy*, guint first, guint second, GArray* data, gpointer) {
-    if (data) callEvent(slot(BTSDK_CONNECTION_EVENT_IND), first, BTUINT32{second & 0xFFFF}, bytesOf(data));
+    if (data) {
+        callEvent(slot(BTSDK_CONNECTION_EVENT_IND), first, BTUINT32{second & 0xFFFF},
+                  SignalBytes(data, kEventBlockMin).data());
+    }
 }
 void VendorEventInd(DBusGProxy*, guint first, guint second, GArray* data, gpointer) {
     if (data)
         callEvent(slot(BTSDK_VENDOR_EVENT_IND), BTUINT32{first & 0xFF}, BTUINT32{second & 0xFF},
-                  bytesOf(data));
+                  SignalBytes(data, kEventBlockMin).data());
 }
 void IoCapRequestInd(DBusGProxy*, guint device, gpointer) { callEvent(slot(BTSDK_IOCAP_REQ_IND), device); }
 void UsrCfmRegInd(DBusGProxy*, guint first, guint second, gpointer) {
@@ -117,20 +120,16 @@ extern "C" {
 void ConnectDbusSignal(BTUINT16 event) {
     if (event >= BTSDK_GENERAL_EVENT_COUNT || !kGeneralEvents[event].signal) return;
     if (m_cbkFuncreg[event]) return;
-    DBusGProxy* proxy = proxyFor(ProxyId::Cbk);
-    if (!proxy) return;
-    m_cbkFuncreg[event] = 1;
     const GeneralEvent& e = kGeneralEvents[event];
-    subscribeSignal(proxy, *e.signal, e.handler, e.marshal);
+    if (subscribeOnce(ProxyId::Cbk, *e.signal, e.handler, e.marshal)) m_cbkFuncreg[event] = 1;
 }
 
 void ConnectUsrdefDbusSignal(BTUINT16 event) {
     if (event != BTSDK_USRDEF_BT_STATUS || m_usrCbkFuncReg[event]) return;
-    DBusGProxy* proxy = proxyFor(ProxyId::InitSignal);
-    if (!proxy) return;
-    m_usrCbkFuncReg[event] = 1;
-    subscribeSignal(proxy, signal::BtStatus, G_CALLBACK(BtStatusIndHandler),
-                    g_cclosure_marshal_VOID__UINT);
+    if (subscribeOnce(ProxyId::InitSignal, signal::BtStatus, G_CALLBACK(BtStatusIndHandler),
+                      g_cclosure_marshal_VOID__UINT)) {
+        m_usrCbkFuncReg[event] = 1;
+    }
 }
 
 BTRESULT Btsdk_RegisterCallback(const BtsdkCallbackRecord* record) {

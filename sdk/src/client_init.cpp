@@ -23,14 +23,15 @@ int CorvClientInit(void) {
 #if !GLIB_CHECK_VERSION(2, 36, 0)
     g_type_init();
 #endif
-    if (!applicationIteratesMainContext()) corv::startDriveSignalThread();
+    bool appLoop = applicationIteratesMainContext();
+    corv::setLibraryContext(appLoop ? nullptr : corv::driveContext());
+    if (!appLoop) corv::startDriveSignalThread();
     dbus_g_thread_init();
 
-    // The library keeps the shared connection for the process (see frame_state.h), so
-    // the variables that name it hold no reference of their own.
+    // The library holds the connection's reference (see frame_state.h); the variables that
+    // name it hold none of their own.
     DBusGConnection* connection = InitDbusConnection();
     corv::setSharedConnection(connection);
-    if (connection) dbus_g_connection_unref(connection);
     g_dbus_connection = connection;
     g_dbus_connection2 = connection;
     g_dbus_cbk_connection = connection;
@@ -48,6 +49,7 @@ int CorvClientInit(void) {
 int CorvClientUninit(void) {
     corv::setLibraryStarted(false);
     CleanupDbusConnection();
+    corv::closeSharedConnection();
     quit_drive_signal_thread();
     return 1;
 }
@@ -59,9 +61,13 @@ BTRESULT Btsdk_ClientUninit(void) {
     return BTSDK_OK;
 }
 
+// A private connection rather than libdbus's shared one: it is attached to the library's
+// own context, which nobody else may move, and it is never a dead connection that
+// libdbus hands back after the bus went away.
 DBusGConnection* InitDbusConnection(void) {
     GError* error = nullptr;
-    DBusGConnection* connection = dbus_g_bus_get(DBUS_BUS_SYSTEM, &error);
+    DBusGConnection* connection =
+        dbus_g_bus_get_private(DBUS_BUS_SYSTEM, corv::libraryContext(), &error);
     if (!connection) {
         g_printerr("Failed to open connection to bus: %s\n", error ? error->message : "");
         g_clear_error(&error);

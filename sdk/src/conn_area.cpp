@@ -145,11 +145,10 @@ BTUINT16 Btsdk_GetACLHandle(BTCONNHDL connection) {
 
 void ConnectConnDbusSignal(BTUINT32 event) {
     if (event != BTSDK_CONNECT_EX_COMPLETE_EVENT || g_ConnCbkFuncReg[event]) return;
-    DBusGProxy* proxy = proxyFor(ProxyId::Conn);
-    if (!proxy) return;
-    g_ConnCbkFuncReg[event] = 1;
-    subscribeSignal(proxy, signal::ConnectExComplete, G_CALLBACK(ConnectExCompleteHandler),
-                    g_cclosure_user_marshal_VOID__UINT_UINT);
+    if (subscribeOnce(ProxyId::Conn, signal::ConnectExComplete, G_CALLBACK(ConnectExCompleteHandler),
+                      g_cclosure_user_marshal_VOID__UINT_UINT)) {
+        g_ConnCbkFuncReg[event] = 1;
+    }
 }
 
 }  // extern "C"

@@ -13,11 +13,6 @@ namespace {
 std::atomic<unsigned> s_generation{0};
 std::atomic<bool> s_running{false};
 
-constexpr gulong kAcquireRetryUs = 2000;
-// After an idle iteration the thread pauses briefly before it takes the context again,
-// so that an application loop waiting to own the context gets its turn.
-constexpr gulong kIdleYieldUs = 200;
-
 constexpr gint kMaxPollMs = 250;
 
 bool stillRunning(unsigned generation) {
@@ -26,6 +21,11 @@ bool stillRunning(unsigned generation) {
 }  // namespace
 
 namespace corv {
+
+GMainContext* driveContext() {
+    static GMainContext* context = g_main_context_new();  // lives as long as the process
+    return context;
+}
 
 void startDriveSignalThread() {
     unsigned generation = ++s_generation;
@@ -41,23 +41,19 @@ extern "C" {
 
 gpointer drive_signal_thread(gpointer data) {
     unsigned generation = GPOINTER_TO_UINT(data);
-    GMainContext* context = g_main_context_default();
-    while (stillRunning(generation)) {
-        // The context may be owned by an application loop; dispatch only when we own it.
-        if (!g_main_context_acquire(context)) {
-            g_usleep(kAcquireRetryUs);
-            continue;
-        }
-        gboolean ready = g_main_context_iterate_my(context, TRUE, TRUE, nullptr);
-        g_main_context_release(context);
-        if (!ready) g_usleep(kIdleYieldUs);
-    }
+    GMainContext* context = corv::driveContext();
+    // Only this thread iterates the library's context; a thread of an earlier start may
+    // still be finishing its last iteration, so ownership is awaited.
+    bool owner = false;
+    while (stillRunning(generation) && !(owner = g_main_context_acquire(context))) g_usleep(1000);
+    while (stillRunning(generation)) g_main_context_iterate_my(context, TRUE, TRUE, nullptr);
+    if (owner) g_main_context_release(context);
     return nullptr;
 }
 
 void quit_drive_signal_thread(void) {
     s_running.store(false);
-    g_main_context_wakeup(g_main_context_default());
+    g_main_context_wakeup(corv::driveContext());
 }
 
 gboolean g_main_context_iterate_my(GMainContext* context, gboolean block, gboolean dispatch,
@@ -74,7 +70,7 @@ gboolean g_main_context_iterate_my(GMainContext* context, gboolean block, gboole
            static_cast<gint>(fds.size())) {
         fds.assign(static_cast<size_t>(needed), GPollFD{});
     }
-    // A bounded wait lets a waiting owner of the context take its turn (see above).
+    // A bounded wait, so that a stop is seen soon even if its wake-up was missed.
     if (!block) {
         timeout = 0;
     } else if (timeout < 0 || timeout > kMaxPollMs) {

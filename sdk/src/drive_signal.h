@@ -1,9 +1,15 @@
-// The drive-signal thread that dispatches the default main context for applications
-// that run no GLib loop of their own.
+// The drive-signal thread: it iterates a main context of the library's own, to which the
+// library's bus connection is attached unless the application iterates GLib's default
+// context itself. The default context is never touched by it, so the application's own
+// sources (a Qt event dispatcher's timers, posted events and sockets) are never
+// dispatched on the library's thread.
 #pragma once
+
+#include <glib.h>
 
 namespace corv {
 
+GMainContext* driveContext();
 void startDriveSignalThread();
 
 }  // namespace corv

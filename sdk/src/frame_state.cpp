@@ -17,6 +17,7 @@ namespace {
 GMutex s_callMutex;
 std::atomic<bool> s_started{false};
 DBusGConnection* s_shared = nullptr;
+GMainContext* s_context = nullptr;
 }  // namespace
 
 GMutex* g_btsdk_call_mutex = &s_callMutex;
@@ -27,14 +28,21 @@ bool libraryStarted() { return s_started.load(); }
 void setLibraryStarted(bool started) { s_started.store(started); }
 
 DBusGConnection* sharedConnection() { return s_shared; }
-// The library keeps a reference of its own, so the shared connection stays valid in
-// every variable that still names it after a stop, and a later start finds it again.
-void setSharedConnection(DBusGConnection* connection) {
-    if (connection && connection != s_shared) {
-        dbus_g_connection_ref(connection);
-        s_shared = connection;
-    }
+void setSharedConnection(DBusGConnection* connection) { s_shared = connection; }
+
+// Proxies made on the connection keep it as an object, closed: the library forgets them
+// at their next use and makes new ones on the connection of the next start.
+void closeSharedConnection() {
+    DBusGConnection* connection = s_shared;
+    if (!connection) return;
+    s_shared = nullptr;
+    if (g_dbus_cbk_connection == connection) g_dbus_cbk_connection = nullptr;
+    dbus_connection_close(dbus_g_connection_get_connection(connection));
+    dbus_g_connection_unref(connection);
 }
+
+GMainContext* libraryContext() { return s_context; }
+void setLibraryContext(GMainContext* context) { s_context = context; }
 
 void releaseConnection(DBusGConnection* connection) {
     if (!connection || connection == s_shared) return;

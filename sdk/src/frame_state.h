@@ -13,9 +13,15 @@ namespace corv {
 bool libraryStarted();
 void setLibraryStarted(bool started);
 
-// The shared system-bus connection opened at start, or null.
+// The library's connection of the current start: a private system-bus connection opened
+// at start and closed at stop, so that a start after the bus went away opens a new one.
+// Null while stopped. It is attached to the main context that dispatches the library's
+// signals and replies: the drive-signal thread's, or the application's default context.
 DBusGConnection* sharedConnection();
-void setSharedConnection(DBusGConnection* connection);
+void setSharedConnection(DBusGConnection* connection);  // takes over the reference
+void closeSharedConnection();
+GMainContext* libraryContext();  // null: GLib's default context
+void setLibraryContext(GMainContext* context);
 
 // Connection variables: one naming the shared connection holds no reference; one naming
 // a private connection owns a reference, which this drops after closing the connection.

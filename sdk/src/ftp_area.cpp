@@ -48,43 +48,48 @@ void onReceiveFile(DBusGProxy*, GArray* record, gpointer) {
     reportReceivedFile(callbackOf<BtsdkFtpReceiveCallback>(BTSDK_FTP_RECEIVE_CBK), record);
 }
 
-// Subscribes the signal of a callback type (3: the completion signal, declared only) once.
-void ConnectFtpDbusSignal(int type) {
-    DBusGProxy* proxy = proxySlot(ProxyId::Ftp);
-    if (!proxy || g_FtpCbkFuncReg[type]) return;
+// Subscribes the signal of a callback type (3: the completion signal, declared only) once,
+// on the given proxy.
+void ConnectFtpDbusSignalOn(DBusGProxy* proxy, int type) {
+    if (g_FtpCbkFuncReg[type]) return;
     g_FtpCbkFuncReg[type] = 1;
     switch (type) {
         case BTSDK_FTP_BROWSE_CBK:
-            subscribeSignal(proxy, signal::FtpShowBrowseFile, G_CALLBACK(onBrowseFile),
+            subscribeOnceOn(proxy, ProxyId::Ftp, signal::FtpShowBrowseFile, G_CALLBACK(onBrowseFile),
                             g_cclosure_marshal_VOID__BOXED);
             break;
         case BTSDK_FTP_STATUS_CBK:
-            subscribeSignal(proxy, signal::FtpTransferStatus, G_CALLBACK(onTransferStatus),
+            subscribeOnceOn(proxy, ProxyId::Ftp, signal::FtpTransferStatus,
+                            G_CALLBACK(onTransferStatus),
                             g_cclosure_user_marshal_VOID__UINT_UINT_STRING_UINT_UINT);
             break;
         case BTSDK_FTP_RECEIVE_CBK:
-            subscribeSignal(proxy, signal::FtpDealReceiveFile, G_CALLBACK(onReceiveFile),
-                            g_cclosure_marshal_VOID__BOXED);
+            subscribeOnceOn(proxy, ProxyId::Ftp, signal::FtpDealReceiveFile,
+                            G_CALLBACK(onReceiveFile), g_cclosure_marshal_VOID__BOXED);
             break;
         case kTransferComplete:
-            dbus_g_proxy_add_signal(proxy, signal::FtpTransferComplete.name, G_TYPE_UINT,
-                                    G_TYPE_INVALID);
+            declareOnceOn(proxy, ProxyId::Ftp, signal::FtpTransferComplete);
             break;
     }
 }
+
+void ConnectFtpDbusSignal(int type) {
+    if (DBusGProxy* proxy = proxySlot(ProxyId::Ftp)) ConnectFtpDbusSignalOn(proxy, type);
+}
+
+const TransferArea kFtpTransfers{ProxyId::Ftp, signal::FtpTransferComplete, [](DBusGProxy* proxy) {
+                                     ConnectFtpDbusSignalOn(proxy, BTSDK_FTP_STATUS_CBK);
+                                     ConnectFtpDbusSignalOn(proxy, kTransferComplete);
+                                 }};
 
 // A blocking transfer: its completion signal, not the method's answer, gives the result.
 template <const Method& M>
 BTRESULT transfer(const char* failText, BTCONNHDL connection, const char* first, const char* second) {
     if (!connection || !first || !second) return BTSDK_ER_INVALID_PARAMETER;
     if (!libraryStarted() || !proxyFor(ProxyId::Ftp, ConnectionSlot::Request2)) return BTSDK_ER_FAIL;
-    ConnectFtpDbusSignal(kTransferComplete);
-    TransferWait wait(ProxyId::Ftp, signal::FtpTransferComplete.name);
-    guint immediate = 0;
-    if (!callSync<M>(failText, ins(guint{connection}, first, second), outs(&immediate))) {
-        return BTSDK_ER_FAIL;
-    }
-    return wait.wait();
+    return runBlockingTransfer(kFtpTransfers, first, second, [&](guint& immediate) {
+        return callSync<M>(failText, ins(guint{connection}, first, second), outs(&immediate));
+    });
 }
 
 template <const Method& M>

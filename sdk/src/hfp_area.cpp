@@ -50,20 +50,23 @@ BTRESULT sendBytesAndLength(const char* failText, BTCONNHDL connection, const BT
     return callForResult<M>(failText, guint{connection}, &bytes, guint{len});
 }
 
+// Calls an indication's callback with its parameters. The length it is told never
+// passes the bytes that came, whatever the length word says.
+void callIndication(BtsdkHfpCallback callback, guint connection, guint event, GArray* param,
+                    guint length) {
+    if (!callback) return;
+    guint have = param ? param->len : 0;
+    callback(connection, static_cast<BTUINT16>(event & 0xFFFF),
+             param ? reinterpret_cast<BTUINT8*>(param->data) : nullptr,
+             static_cast<BTUINT16>(std::min(length & 0xFFFF, have)));
+}
+
 void onHfapRetMsg(DBusGProxy*, guint connection, guint event, GArray* param, guint length, gpointer) {
-    if (BtsdkHfpCallback callback = g_hfapcbk_func) {
-        callback(connection, static_cast<BTUINT16>(event & 0xFFFF),
-                 param ? reinterpret_cast<BTUINT8*>(param->data) : nullptr,
-                 static_cast<BTUINT16>(length & 0xFFFF));
-    }
+    callIndication(g_hfapcbk_func, connection, event, param, length);
 }
 
 void onAgapRetMsg(DBusGProxy*, guint connection, guint event, GArray* param, guint length, gpointer) {
-    if (BtsdkHfpCallback callback = g_agapcbk_func) {
-        callback(connection, static_cast<BTUINT16>(event & 0xFFFF),
-                 param ? reinterpret_cast<BTUINT8*>(param->data) : nullptr,
-                 static_cast<BTUINT16>(length & 0xFFFF));
-    }
+    callIndication(g_agapcbk_func, connection, event, param, length);
     switch (event) {
         case BTSDK_HFP_SCO_UP:
             g_bIs_SCO_exist = 1;
@@ -83,15 +86,8 @@ void onAgapRetMsg(DBusGProxy*, guint connection, guint event, GArray* param, gui
 
 // Each indication is subscribed once for the process; registering again only replaces
 // the receiver, so an indication never reaches the application twice.
-bool s_hfapSubscribed = false;
-bool s_agapSubscribed = false;
-
-void subscribeOnce(bool& subscribed, const Signal& signal, GCallback handler) {
-    if (subscribed) return;
-    DBusGProxy* proxy = proxyFor(ProxyId::HfpCbk);
-    if (!proxy) return;
-    subscribed = true;
-    subscribeSignal(proxy, signal, handler, g_cclosure_user_marshal_VOID__UINT_UINT_BOXED_UINT);
+void subscribeIndication(const Signal& signal, GCallback handler) {
+    subscribeOnce(ProxyId::HfpCbk, signal, handler, g_cclosure_user_marshal_VOID__UINT_UINT_BOXED_UINT);
 }
 
 }  // namespace
@@ -228,14 +224,14 @@ BTRESULT Btsdk_SCO_Stop(void) { return callForResult<method::Hf_SCO_Stop>("Btsdk
 BTRESULT Btsdk_HFAP_APPRegCbk(BtsdkHfpCallback callback) {
     if (!callback) return BTSDK_OK;
     g_hfapcbk_func = callback;
-    subscribeOnce(s_hfapSubscribed, signal::HfapRetMsg, G_CALLBACK(onHfapRetMsg));
+    subscribeIndication(signal::HfapRetMsg, G_CALLBACK(onHfapRetMsg));
     return BTSDK_OK;
 }
 
 BTRESULT Btsdk_AGAP_APPRegCbk(BtsdkHfpCallback callback) {
     if (!callback) return BTSDK_OK;
     g_agapcbk_func = callback;
-    subscribeOnce(s_agapSubscribed, signal::AgapRetMsg, G_CALLBACK(onAgapRetMsg));
+    subscribeIndication(signal::AgapRetMsg, G_CALLBACK(onAgapRetMsg));
     return BTSDK_OK;
 }
 

@@ -28,7 +28,9 @@ extern "C" {
 
 BTUINT8 Btsdk_HidInit(void) {
     guchar result = 0;
-    callSync<method::HidInit>("Btsdk_HidInit Error: %s\n", ins(), outs(&result));
+    if (!callSync<method::HidInit>("Btsdk_HidInit Error: %s\n", ins(), outs(&result))) {
+        return lowByte(BTSDK_ER_FAIL);
+    }
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "call.h"
 #include "corvclient/btsdk_init.h"
 #include "corv_marshal.h"
+#include "signal_bytes.h"
 #include "signal_subscription.h"
 
 using namespace corv;
@@ -10,21 +11,18 @@ using namespace corv;
 namespace {
 
 BtsdkTraceCallback s_traceCallback = nullptr;
-bool s_traceSubscribed = false;
 
 void onLogTesterData(DBusGProxy*, guchar kind, gint value, GArray* data, gpointer) {
     BtsdkTraceCallback callback = s_traceCallback;
     if (!callback) return;
-    callback(0, kind, value, data ? reinterpret_cast<BTUINT8*>(data->data) : nullptr);
+    if (!data) {
+        callback(0, kind, value, nullptr);
+        return;
+    }
+    SignalBytes bytes(data, kEventBlockMin);
+    callback(0, kind, value, bytes.data());
 }
 
-// Subscribes "log_tester_data" once; the proxy keeps the subscription for its life.
-void subscribeTrace(DBusGProxy* proxy) {
-    if (s_traceSubscribed) return;
-    s_traceSubscribed = true;
-    subscribeSignal(proxy, signal::LogTesterData, G_CALLBACK(onLogTesterData),
-                    g_cclosure_user_marshal_VOID__UCHAR_INT_BOXED);
-}
 
 BTBOOL askBoolean(bool answered, guint value) { return answered ? static_cast<BTBOOL>(value & 0xFF) : 0; }
 
@@ -76,10 +74,10 @@ BTRESULT Btsdk_WritePrivateProfileInt(const char* section, const char* key, BTUI
 
 BTRESULT Btsdk_RegisterTraceCallback(BtsdkTraceCallback callback) {
     if (!libraryStarted()) return BTSDK_ER_FAIL;
-    DBusGProxy* proxy = proxyFor(ProxyId::Init);
-    if (!proxy) return BTSDK_ER_FAIL;
+    if (!proxyFor(ProxyId::Init)) return BTSDK_ER_FAIL;
     if (callback) s_traceCallback = callback;
-    subscribeTrace(proxy);
+    subscribeOnce(ProxyId::Init, signal::LogTesterData, G_CALLBACK(onLogTesterData),
+                  g_cclosure_user_marshal_VOID__UCHAR_INT_BOXED);
     gint result = static_cast<gint>(BTSDK_ER_FAIL);
     callSync<method::SetLogTesterDataSwitch>("Btsdk_RegisterTraceCallback Error: %s\n",
                                              ins(gint{1}), outs(&result));

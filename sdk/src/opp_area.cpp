@@ -25,36 +25,44 @@ void onStatus(DBusGProxy*, guint first, guint last, const char* filename, guint 
 
 void onReceived(DBusGProxy*, GArray* record, gpointer) { reportReceivedFile(g_OppReceiveCbk, record); }
 
-// Subscribes one of the area's signals once (the completion signal is only declared).
-void ConnectOppDbusSignal(OppSignal type) {
-    DBusGProxy* proxy = proxyFor(ProxyId::Opp);
-    if (!proxy || g_OppCbkFuncReg[type]) return;
+// Subscribes one of the area's signals once on the given proxy (the completion signal is
+// only declared).
+void ConnectOppDbusSignalOn(DBusGProxy* proxy, OppSignal type) {
+    if (g_OppCbkFuncReg[type]) return;
     g_OppCbkFuncReg[type] = 1;
     switch (type) {
         case kStatus:
-            subscribeSignal(proxy, signal::OppTransferStatus, G_CALLBACK(onStatus),
+            subscribeOnceOn(proxy, ProxyId::Opp, signal::OppTransferStatus, G_CALLBACK(onStatus),
                             g_cclosure_user_marshal_VOID__UINT_UINT_STRING_UINT_UINT);
             break;
         case kReceived:
-            subscribeSignal(proxy, signal::OppDealReceiveFile, G_CALLBACK(onReceived),
+            subscribeOnceOn(proxy, ProxyId::Opp, signal::OppDealReceiveFile, G_CALLBACK(onReceived),
                             g_cclosure_marshal_VOID__BOXED);
             break;
         case kComplete:
-            dbus_g_proxy_add_signal(proxy, signal::OppTransferComplete.name, G_TYPE_UINT,
-                                    G_TYPE_INVALID);
+            declareOnceOn(proxy, ProxyId::Opp, signal::OppTransferComplete);
             break;
     }
 }
 
+void ConnectOppDbusSignal(OppSignal type) {
+    if (DBusGProxy* proxy = proxyFor(ProxyId::Opp)) ConnectOppDbusSignalOn(proxy, type);
+}
+
+const TransferArea kOppTransfers{ProxyId::Opp, signal::OppTransferComplete, [](DBusGProxy* proxy) {
+                                     ConnectOppDbusSignalOn(proxy, kStatus);
+                                     ConnectOppDbusSignalOn(proxy, kComplete);
+                                 }};
+
+// A blocking transfer: its completion signal, not the method's answer, gives the result.
+// The object's path stands for both of the transfer's paths.
 template <const Method& M>
 BTRESULT transfer(const char* failText, BTCONNHDL connection, const char* path) {
     if (!connection || !path) return BTSDK_ER_INVALID_PARAMETER;
     if (!libraryStarted() || !proxyFor(ProxyId::Opp)) return BTSDK_ER_FAIL;
-    ConnectOppDbusSignal(kComplete);
-    TransferWait wait(ProxyId::Opp, signal::OppTransferComplete.name);
-    guint immediate = 0;
-    if (!callSync<M>(failText, ins(guint{connection}, path), outs(&immediate))) return BTSDK_ER_FAIL;
-    return wait.wait();
+    return runBlockingTransfer(kOppTransfers, path, path, [&](guint& immediate) {
+        return callSync<M>(failText, ins(guint{connection}, path), outs(&immediate));
+    });
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Personal-area-network area: the local server and its events.
+#include <algorithm>
 #include <vector>
 
 #include "call.h"
@@ -16,10 +17,12 @@ namespace {
 void onPanEvent(DBusGProxy*, guint event, guint length, GArray* data, gpointer) {
     BtsdkPanEventCallback callback = g_PanCbkFunc;
     if (!callback || !data) return;
-    // The callback gets exactly `length` bytes: the event's, zero past their end.
-    std::vector<BTUINT8> block(length, 0);
-    for (guint i = 0; i < length && i < data->len; ++i) block[i] = g_array_index(data, guint8, i);
-    callback(static_cast<BTUINT16>(event), static_cast<BTUINT16>(length), block.data());
+    // The callback gets a fresh block of the event's bytes. The length word only shortens
+    // it: it never sizes the block beyond the bytes that came, nor past what the 16-bit
+    // length the callback is told can say.
+    size_t size = std::min<size_t>({length, data->len, 0xFFFF});
+    std::vector<BTUINT8> block(data->data, data->data + size);
+    callback(static_cast<BTUINT16>(event), static_cast<BTUINT16>(size), block.data());
 }
 
 }  // namespace
@@ -30,10 +33,9 @@ BTRESULT Btsdk_RegisterPANService(BTUINT16 role, BTUINT16 length, const BTUINT8*
     if (role != 0x1115 && role != 0x1116 && role != 0x1117) return BTSDK_ER_INVALID_PARAMETER;
     if (length && !data) return BTSDK_ER_INVALID_PARAMETER;
     const ByteArray bytes(data, length);
-    guint result = 0;
-    callSync<method::RegisterPanService>("Btsdk_RegisterPANService Error: %s\n",
-                                         ins(guint{role}, guint{length}, &bytes), outs(&result));
-    return result;
+    // A failed call is the general failure: the caller goes on only on 0.
+    return callForResult<method::RegisterPanService>("Btsdk_RegisterPANService Error: %s\n",
+                                                     guint{role}, guint{length}, &bytes);
 }
 
 BTRESULT Btsdk_UnregisterPANService(void) {
@@ -43,11 +45,9 @@ BTRESULT Btsdk_UnregisterPANService(void) {
 void Btsdk_PAN_RegIndCbk(BtsdkPanEventCallback callback) {
     if (!callback) return;
     g_PanCbkFunc = callback;
-    DBusGProxy* proxy = proxyFor(ProxyId::Pan);
-    if (proxy && !g_PanCbkFuncReg) {
+    if (!g_PanCbkFuncReg && subscribeOnce(ProxyId::Pan, signal::PanEvent, G_CALLBACK(onPanEvent),
+                                          g_cclosure_user_marshal_VOID__UINT_UINT_BOXED)) {
         g_PanCbkFuncReg = 1;
-        subscribeSignal(proxy, signal::PanEvent, G_CALLBACK(onPanEvent),
-                        g_cclosure_user_marshal_VOID__UINT_UINT_BOXED);
     }
     callForResult<method::PanRegisterEventCbk>("Btsdk_PAN_RegIndCbk Error: %s\n");
 }

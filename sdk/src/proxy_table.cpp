@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "frame_state.h"
+#include "signal_subscription.h"
 
 namespace corv {
 namespace {
@@ -37,9 +38,11 @@ constexpr ProxyInfo kProxies[] = {
 static_assert(sizeof(kProxies) / sizeof(kProxies[0]) == static_cast<size_t>(ProxyId::Count));
 
 DBusGProxy* g_proxies[static_cast<size_t>(ProxyId::Count)];
-DBusGConnection* g_proxyConnections[static_cast<size_t>(ProxyId::Count)];
+DBusGConnection* g_proxyConnections[static_cast<size_t>(ProxyId::Count)];  // a reference each
+bool g_replayPending[static_cast<size_t>(ProxyId::Count)];
 
 constexpr int kDefaultTimeoutMs = 60000;
+constexpr int kBusRoundTripMs = 5000;
 
 // The test seam CORVCLIENT_CALL_TIMEOUT_MS; 0 when unset.
 int timeoutOverride() {
@@ -60,6 +63,42 @@ DBusGConnection* connectionOf(ConnectionSlot slot) {
     return nullptr;
 }
 
+bool connected(DBusGConnection* connection) {
+    return connection && dbus_connection_get_is_connected(dbus_g_connection_get_connection(connection));
+}
+
+// A round trip to the bus daemon: it handles one connection's messages in order, so once
+// it answers, the match rule that a new proxy asked for is in place and a signal the
+// service sends from now on reaches the proxy.
+void awaitBus(DBusGConnection* connection) {
+    DBusConnection* raw = dbus_g_connection_get_connection(connection);
+    DBusMessage* ping = dbus_message_new_method_call("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                     "org.freedesktop.DBus.Peer", "Ping");
+    if (!ping) return;
+    DBusMessage* reply = dbus_connection_send_with_reply_and_block(raw, ping, kBusRoundTripMs, nullptr);
+    if (reply) dbus_message_unref(reply);
+    dbus_message_unref(ping);
+}
+
+void rememberConnection(ProxyId id, DBusGConnection* connection) {
+    DBusGConnection*& held = g_proxyConnections[static_cast<size_t>(id)];
+    if (connection) dbus_g_connection_ref(connection);
+    if (held) dbus_g_connection_unref(held);
+    held = connection;
+}
+
+// Forgets a proxy whose connection is gone (the bus went away, or the library stopped and
+// closed it): using it again would only fail, with dbus-glib's complaints. It is not
+// released, since another thread may still be in a call on it. The next proxy of the
+// area takes over its subscriptions.
+void forgetIfDisconnected(ProxyId id) {
+    DBusGProxy*& slot = proxySlot(id);
+    if (!slot || connected(proxyConnection(id))) return;
+    slot = nullptr;
+    rememberConnection(id, nullptr);
+    g_replayPending[static_cast<size_t>(id)] = true;
+}
+
 }  // namespace
 
 const ProxyInfo& proxyInfo(ProxyId id) { return kProxies[static_cast<size_t>(id)]; }
@@ -73,16 +112,19 @@ DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection) {
     const ProxyInfo& info = proxyInfo(id);
     DBusGProxy*& slot = proxySlot(id);
     slot = nullptr;
+    // A connection that is gone counts as none.
+    if (connection && !connected(connection)) return nullptr;
     if (connection) {
         if (info.takesMutex) g_mutex_lock(g_btsdk_call_mutex);
         slot = dbus_g_proxy_new_for_name(connection, "com.zel.corvane", info.path, info.interface);
+        if (slot) awaitBus(connection);
         if (info.takesMutex) g_mutex_unlock(g_btsdk_call_mutex);
     }
     if (!slot) {
         g_critical("%s", info.failMessage);
         return nullptr;
     }
-    g_proxyConnections[static_cast<size_t>(id)] = connection;
+    rememberConnection(id, connection);
     int timeout = timeoutOverride();
     if (timeout == 0 && info.setsTimeout) timeout = kDefaultTimeoutMs;
     if (timeout > 0) dbus_g_proxy_set_default_timeout(slot, timeout);
@@ -94,10 +136,17 @@ DBusGConnection* proxyConnection(ProxyId id) { return g_proxyConnections[static_
 DBusGProxy* proxyFor(ProxyId id) { return proxyFor(id, proxyInfo(id).connection); }
 
 DBusGProxy* proxyFor(ProxyId id, ConnectionSlot firstUse) {
+    forgetIfDisconnected(id);
     DBusGProxy* proxy = proxySlot(id);
     if (proxy) return proxy;
     if (!libraryStarted()) return nullptr;
-    return createProxy(id, connectionOf(firstUse));
+    proxy = createProxy(id, connectionOf(firstUse));
+    bool& replay = g_replayPending[static_cast<size_t>(id)];
+    if (proxy && replay) {
+        replay = false;
+        replaySubscriptions(id);
+    }
+    return proxy;
 }
 
 }  // namespace corv

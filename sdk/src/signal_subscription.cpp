@@ -1,6 +1,6 @@
 #include "signal_subscription.h"
 
-#include <cstring>
+#include <mutex>
 #include <vector>
 
 namespace corv {
@@ -34,20 +34,73 @@ std::vector<GType> typesOf(const char* signature) {
     return types;
 }
 
-}  // namespace
+struct Subscription {
+    ProxyId id;
+    const Signal* signal;
+    GCallback handler;  // null: declared only
+    GClosureMarshal marshal;
+};
 
-void subscribeSignal(DBusGProxy* proxy, const Signal& signal, GCallback handler,
-                     GClosureMarshal marshal) {
+std::mutex s_lock;
+std::vector<Subscription> s_subscriptions;
+
+bool known(ProxyId id, const Signal& signal) {
+    for (const Subscription& s : s_subscriptions) {
+        if (s.id == id && s.signal == &signal) return true;
+    }
+    return false;
+}
+
+void apply(DBusGProxy* proxy, const Subscription& s) {
     constexpr size_t kMaxArgs = 5;  // the longest argument list of the service's signals
-    std::vector<GType> t = typesOf(signal.signature);
-    if (t.size() > kMaxArgs) g_critical("signal %s has too many arguments", signal.name);
+    std::vector<GType> t = typesOf(s.signal->signature);
+    if (t.size() > kMaxArgs) g_critical("signal %s has too many arguments", s.signal->name);
     t.resize(kMaxArgs + 1, G_TYPE_INVALID);
-    if (marshal) {
-        dbus_g_object_register_marshaller(marshal, G_TYPE_NONE, t[0], t[1], t[2], t[3], t[4],
+    if (s.marshal) {
+        dbus_g_object_register_marshaller(s.marshal, G_TYPE_NONE, t[0], t[1], t[2], t[3], t[4],
                                           t[5]);
     }
-    dbus_g_proxy_add_signal(proxy, signal.name, t[0], t[1], t[2], t[3], t[4], t[5]);
-    dbus_g_proxy_connect_signal(proxy, signal.name, handler, nullptr, nullptr);
+    dbus_g_proxy_add_signal(proxy, s.signal->name, t[0], t[1], t[2], t[3], t[4], t[5]);
+    if (s.handler) dbus_g_proxy_connect_signal(proxy, s.signal->name, s.handler, nullptr, nullptr);
+}
+
+void addOnce(DBusGProxy* proxy, const Subscription& s) {
+    std::lock_guard<std::mutex> lock(s_lock);
+    if (known(s.id, *s.signal)) return;
+    s_subscriptions.push_back(s);
+    apply(proxy, s);
+}
+
+}  // namespace
+
+void subscribeOnceOn(DBusGProxy* proxy, ProxyId id, const Signal& signal, GCallback handler,
+                     GClosureMarshal marshal) {
+    addOnce(proxy, {id, &signal, handler, marshal});
+}
+
+void declareOnceOn(DBusGProxy* proxy, ProxyId id, const Signal& signal) {
+    addOnce(proxy, {id, &signal, nullptr, nullptr});
+}
+
+bool subscribeOnce(ProxyId id, const Signal& signal, GCallback handler, GClosureMarshal marshal) {
+    DBusGProxy* proxy = proxyFor(id);
+    if (proxy) subscribeOnceOn(proxy, id, signal, handler, marshal);
+    return proxy != nullptr;
+}
+
+bool declareOnce(ProxyId id, const Signal& signal) {
+    DBusGProxy* proxy = proxyFor(id);
+    if (proxy) declareOnceOn(proxy, id, signal);
+    return proxy != nullptr;
+}
+
+void replaySubscriptions(ProxyId id) {
+    DBusGProxy* proxy = proxySlot(id);
+    if (!proxy) return;
+    std::lock_guard<std::mutex> lock(s_lock);
+    for (const Subscription& s : s_subscriptions) {
+        if (s.id == id) apply(proxy, s);
+    }
 }
 
 }  // namespace corv

@@ -9,7 +9,7 @@ namespace corv {
 
 void reportStatus(BtsdkFtpStatusCallback callback, guint first, guint last, const char* filename,
                   guint filesize, guint cursize) {
-    noteTransferProgress();
+    noteTransferProgress(filename);
     if (callback) {
         callback(static_cast<BTUINT8>(first & 0xFF), static_cast<BTUINT8>(last & 0xFF), filename,
                  filesize, cursize);

@@ -56,12 +56,33 @@ TEST_F(Profiles, PanRolesAndEvents) {
     EXPECT_TRUE(service.calls().at(0).ay(2).empty());
 
     Btsdk_PAN_RegIndCbk(onPan);
+    // The length word never reaches past the bytes that came, however large it is.
     service.emitSignal("btsdkpan", "signal_pan_event", "(uint32 0x10021, uint32 3, [byte 1])");
     ASSERT_TRUE(corvtest::waitFor([] { return s_panEvents.load() == 1; }));
-    EXPECT_EQ(s_panLastLength.load(), 3);  // the length the event gives; missing bytes zero
+    EXPECT_EQ(s_panLastLength.load(), 1);
+    service.emitSignal("btsdkpan", "signal_pan_event",
+                       "(uint32 0x21, uint32 4294967295, [byte 1, 2, 3])");
+    ASSERT_TRUE(corvtest::waitFor([] { return s_panEvents.load() == 2; }));
+    EXPECT_EQ(s_panLastLength.load(), 3);
+    service.emitSignal("btsdkpan", "signal_pan_event", "(uint32 0x21, uint32 2, [byte 1, 2, 3])");
+    ASSERT_TRUE(corvtest::waitFor([] { return s_panEvents.load() == 3; }));
+    EXPECT_EQ(s_panLastLength.load(), 2);
+
+    // A failed registration is no registration.
+    corvtest::ReplyOverride failure;
+    failure.error = "org.freedesktop.DBus.Error.Failed";
+    service.setReply("btsdkpan", "register_pan_service", failure);
+    corvtest::stderrOf([] { EXPECT_EQ(Btsdk_RegisterPANService(0x1117, 0, nullptr), BTSDK_ER_FAIL); });
 }
 
 TEST_F(Profiles, AudioVideoRegistersOnce) {
+    // A failed unregistration reports the failure and leaves the one-time answer unset.
+    corvtest::ReplyOverride failure;
+    failure.error = "org.freedesktop.DBus.Error.Failed";
+    failure.times = 1;
+    service.setReply("btsdkav", "unregister_av_service", failure);
+    corvtest::stderrOf([] { EXPECT_EQ(Btsdk_UnregisterAVRCPTGService(), BTSDK_ER_FAIL); });
+
     service.clearCalls();
     BTUINT32 handle = Btsdk_RegisterAVRCPTGService();
     EXPECT_NE(handle, 0u);
@@ -101,7 +122,11 @@ TEST_F(Profiles, HidByteAnswers) {
     corvtest::ReplyOverride failure;
     failure.error = "org.freedesktop.DBus.Error.Failed";
     service.setReply("btsdkhid", "get_plug_flag", failure);
-    corvtest::stderrOf([&] { EXPECT_EQ(Btsdk_Hid_GetPlugFlag(address), 2); });
+    service.setReply("btsdkhid", "init", failure);
+    corvtest::stderrOf([&] {
+        EXPECT_EQ(Btsdk_Hid_GetPlugFlag(address), 2);
+        EXPECT_EQ(Btsdk_HidInit(), 2);
+    });
 }
 
 std::atomic<unsigned> s_scoUp{0};

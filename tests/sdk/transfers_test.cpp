@@ -9,6 +9,7 @@
 #include <future>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "corvclient/btsdk.h"
 #include "harness.h"
@@ -30,6 +31,15 @@ protected:
         });
     }
 };
+
+// The call's answer when the service accepts a transfer (no connection 3 or 4 exists in
+// the world, so the transfers here are answered by overrides).
+corvtest::ReplyOverride accepted(uint32_t times = 0) {
+    corvtest::ReplyOverride reply;
+    reply.result = 0;
+    reply.times = times;
+    return reply;
+}
 
 long msSince(Clock::time_point start) {
     return static_cast<long>(
@@ -55,6 +65,7 @@ TEST_F(Transfers, TheCompletionSignalGivesTheResult) {
 }
 
 TEST_F(Transfers, ProgressKeepsASlowTransferAlive) {
+    service.setReply("btsdkftp", "put_file", accepted());
     Btsdk_FTPRegisterStatusCallback(3, onStatus);
     auto start = Clock::now();
     auto result = std::async(std::launch::async, [] { return Btsdk_FTPPutFile(3, "/tmp/a", "a"); });
@@ -91,7 +102,7 @@ TEST_F(Transfers, TheServiceLeavingEndsTheWait) {
 }
 
 TEST_F(Transfers, ACompletionBeforeTheWaitIsNotLost) {
-    corvtest::ReplyOverride late;
+    corvtest::ReplyOverride late = accepted();
     late.delayMs = 300;
     service.setReply("btsdkopp", "pull_obj", late);
     auto result = std::async(std::launch::async, [] { return Btsdk_OPPPullObj(4, "/tmp/in.vcf"); });
@@ -125,6 +136,76 @@ TEST_F(Transfers, BrowseEntriesAreTheFirst324Bytes) {
     EXPECT_EQ(s_entrySize, 16u);
     EXPECT_EQ(s_entryName.size(), 295u);  // cut inside its 296-byte field
     EXPECT_EQ(s_entryName.substr(0, 3), "abA");
+}
+
+// No object-push status callback is ever registered in this process: the wait hears the
+// reports all the same.
+TEST_F(Transfers, ProgressIsHeardWithoutAStatusCallback) {
+    service.setReply("btsdkopp", "push_obj", accepted());
+    auto result = std::async(std::launch::async, [] { return Btsdk_OPPPushObj(4, "/tmp/card.vcf"); });
+    ASSERT_TRUE(called("push_obj"));
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(result.wait_for(std::chrono::milliseconds(kIdleMs / 3)), std::future_status::timeout);
+        service.emitSignal("btsdkopp", "signal_opp_file_transfer_status",
+                           "(uint32 0, uint32 0, 'card.vcf', uint32 100, uint32 10)");
+    }
+    service.emitSignal("btsdkopp", "signal_opp_transfer_complete", "(uint32 0,)");
+    EXPECT_EQ(result.get(), BTSDK_OK);
+}
+
+// Reports of one transfer (and of a file a device sends) do not keep another alive.
+TEST_F(Transfers, AStalledTransferEndsWhileAnotherProgresses) {
+    service.setReply("btsdkftp", "get_file", accepted());
+    auto moving = std::async(std::launch::async, [] { return Btsdk_FTPGetFile(3, "movie.avi", "/tmp/movie.avi"); });
+    auto stalled = std::async(std::launch::async, [] { return Btsdk_FTPGetFile(5, "notes.txt", "/tmp/notes.txt"); });
+    auto start = Clock::now();
+    std::string errors = corvtest::stderrOf([&] {
+        while (stalled.wait_for(std::chrono::milliseconds(kIdleMs / 4)) == std::future_status::timeout &&
+               msSince(start) < 4 * kIdleMs) {
+            service.emitSignal("btsdkftp", "signal_ftp_file_transfer_status",
+                               "(uint32 0, uint32 0, 'movie.avi', uint32 100, uint32 10)");
+            service.emitSignal("btsdkftp", "signal_ftp_file_transfer_status",
+                               "(uint32 1, uint32 1, 'incoming.txt', uint32 100, uint32 100)");
+        }
+    });
+    EXPECT_EQ(stalled.get(), BTSDK_ER_FAIL);
+    EXPECT_LT(msSince(start), 2 * kIdleMs);
+    EXPECT_EQ(moving.wait_for(std::chrono::milliseconds(0)), std::future_status::timeout);
+    service.emitSignal("btsdkftp", "signal_ftp_transfer_complete", "(uint32 0,)");
+    EXPECT_EQ(moving.get(), BTSDK_OK);
+}
+
+// A get that the service refuses at once (the connection is busy) does not take the
+// completion of the transfer under way as its own success.
+TEST_F(Transfers, ARefusedTransferDoesNotTakeAnothersSuccess) {
+    service.setReply("btsdkftp", "get_file", accepted(1));
+    auto first = std::async(std::launch::async, [] { return Btsdk_FTPGetFile(3, "a.txt", "/tmp/a.txt"); });
+    ASSERT_TRUE(called("get_file"));
+    corvtest::ReplyOverride busy;
+    busy.result = 3;
+    service.setReply("btsdkftp", "get_file", busy);
+    auto second = std::async(std::launch::async, [] { return Btsdk_FTPGetFile(3, "b.txt", "/tmp/b.txt"); });
+    ASSERT_TRUE(corvtest::waitFor([&] { return service.calls().size() == 2; }));
+    service.emitSignal("btsdkftp", "signal_ftp_transfer_complete", "(uint32 0,)");
+    EXPECT_EQ(first.get(), BTSDK_OK);
+    EXPECT_EQ(second.get(), 3u);
+}
+
+// Many transfers ending at once: each completion handler may still run while its caller
+// returns, and the record it uses must outlive it (the sanitizers watch this).
+TEST_F(Transfers, ManyTransfersEndingTogether) {
+    constexpr int kTransfers = 16;
+    service.setReply("btsdkftp", "put_file", accepted());
+    std::vector<std::future<BTRESULT>> results;
+    for (int i = 0; i < kTransfers; ++i) {
+        results.push_back(std::async(std::launch::async, [i] {
+            std::string name = "/tmp/f" + std::to_string(i);
+            return Btsdk_FTPPutFile(3, name.c_str(), "x");
+        }));
+    }
+    ASSERT_TRUE(corvtest::waitFor([&] { return service.calls().size() == kTransfers; }));
+    for (int i = 0; i < 4; ++i) service.emitSignal("btsdkftp", "signal_ftp_transfer_complete", "(uint32 0,)");
+    for (auto& result : results) EXPECT_EQ(result.get(), BTSDK_OK);
 }
 
 TEST_F(Transfers, NullObjectPushStatusCallbackMakesNoCall) {
