@@ -49,8 +49,9 @@ int CorvClientInit(void) {
 int CorvClientUninit(void) {
     corv::setLibraryStarted(false);
     CleanupDbusConnection();
+    // The drive-signal thread leaves its loop before the connection it dispatches is freed.
+    corv::stopDriveSignalThread();
     corv::closeSharedConnection();
-    quit_drive_signal_thread();
     return 1;
 }
 

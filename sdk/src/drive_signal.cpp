@@ -12,6 +12,9 @@ namespace {
 // two threads iterating.
 std::atomic<unsigned> s_generation{0};
 std::atomic<bool> s_running{false};
+std::atomic<int> s_iterating{0};  // threads still inside their loop
+thread_local bool t_isDriveThread = false;
+constexpr gint64 kStopWaitUs = 2 * G_USEC_PER_SEC;
 
 constexpr gint kMaxPollMs = 250;
 
@@ -30,9 +33,18 @@ GMainContext* driveContext() {
 void startDriveSignalThread() {
     unsigned generation = ++s_generation;
     s_running.store(true);
+    ++s_iterating;
     if (!startDetachedThread("corv-drive", drive_signal_thread, GUINT_TO_POINTER(generation), 0)) {
         s_running.store(false);
+        --s_iterating;
     }
+}
+
+void stopDriveSignalThread() {
+    quit_drive_signal_thread();
+    if (t_isDriveThread) return;  // a stop from a callback: the thread leaves after it
+    gint64 deadline = g_get_monotonic_time() + kStopWaitUs;
+    while (s_iterating.load() > 0 && g_get_monotonic_time() < deadline) g_usleep(1000);
 }
 
 }  // namespace corv
@@ -41,6 +53,7 @@ extern "C" {
 
 gpointer drive_signal_thread(gpointer data) {
     unsigned generation = GPOINTER_TO_UINT(data);
+    t_isDriveThread = true;
     GMainContext* context = corv::driveContext();
     // Only this thread iterates the library's context; a thread of an earlier start may
     // still be finishing its last iteration, so ownership is awaited.
@@ -48,6 +61,7 @@ gpointer drive_signal_thread(gpointer data) {
     while (stillRunning(generation) && !(owner = g_main_context_acquire(context))) g_usleep(1000);
     while (stillRunning(generation)) g_main_context_iterate_my(context, TRUE, TRUE, nullptr);
     if (owner) g_main_context_release(context);
+    --s_iterating;
     return nullptr;
 }
 

@@ -12,4 +12,8 @@ namespace corv {
 GMainContext* driveContext();
 void startDriveSignalThread();
 
+// Asks the thread to leave its loop and waits (boundedly) until it has, so that the
+// connection it dispatched can be freed safely.
+void stopDriveSignalThread();
+
 }  // namespace corv

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "frame_state.h"
+#include "dispatching_threads.h"
 #include "signal_subscription.h"
 
 namespace corv {
@@ -114,10 +115,15 @@ DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection) {
     slot = nullptr;
     // A connection that is gone counts as none.
     if (connection && !connected(connection)) return nullptr;
-    if (connection) {
-        if (info.takesMutex) g_mutex_lock(g_btsdk_call_mutex);
+    auto make = [&slot, &info, connection] {
         slot = dbus_g_proxy_new_for_name(connection, "com.zel.corvane", info.path, info.interface);
         if (slot) awaitBus(connection);
+    };
+    // The thread that dispatches the connection makes the proxy (see dispatching_threads.h), or
+    // the call mutex keeps the drive-signal thread from dispatching meanwhile.
+    if (connection && !runOnDispatchingThread(connection, make)) {
+        if (info.takesMutex) g_mutex_lock(g_btsdk_call_mutex);
+        make();
         if (info.takesMutex) g_mutex_unlock(g_btsdk_call_mutex);
     }
     if (!slot) {

@@ -1,8 +1,13 @@
 // Request threads 1 and 2 and the callback thread: each runs a main loop on a context
 // of its own that dispatches a private bus connection.
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
 #include "detached_thread.h"
 #include "corvclient/btsdk_ftp.h"
 #include "frame_state.h"
+#include "dispatching_threads.h"
 
 namespace {
 
@@ -95,7 +100,74 @@ void quit(LoopThread& state) {
 
 constexpr size_t kCallbackStackBytes = 2 * 1024 * 1024;  // callback and file-transfer threads
 
+LoopThread* const kLoopThreads[] = {&s_request1, &s_request2, &s_callback, &s_ftp};
+
+// A piece of work handed to a loop thread; shared, so that a caller that stops waiting
+// leaves it valid for the thread.
+struct Job {
+    std::function<void()> work;
+    std::mutex lock;
+    std::condition_variable finished;
+    bool done = false;
+};
+
+gboolean runJob(gpointer data) {
+    auto* job = static_cast<std::shared_ptr<Job>*>(data);
+    (*job)->work();
+    std::lock_guard<std::mutex> lock((*job)->lock);
+    (*job)->done = true;
+    (*job)->finished.notify_all();
+    return G_SOURCE_REMOVE;
+}
+
+void freeJob(gpointer data) { delete static_cast<std::shared_ptr<Job>*>(data); }
+
+// A loop thread that quits before it runs the work leaves it undone: the caller waits
+// this long at most.
+constexpr auto kJobWait = std::chrono::seconds(10);
+
 }  // namespace
+
+namespace corv {
+
+bool runOnDispatchingThread(DBusGConnection* connection, const std::function<void()>& work) {
+    if (!connection) return false;
+    GMainContext* context = nullptr;
+    for (LoopThread* state : kLoopThreads) {
+        g_mutex_lock(&state->lock);
+        if (*state->variable == connection && state->loop) {
+            context = g_main_context_ref(g_main_loop_get_context(state->loop));
+        }
+        g_mutex_unlock(&state->lock);
+        if (context) break;
+    }
+    // The shared connection on the application's default context: handed over only while
+    // another thread owns the context, that is, is iterating it (or, as Qt's dispatcher
+    // does, keeps it for good).
+    if (!context && connection == sharedConnection() && !libraryContext()) {
+        GMainContext* application = g_main_context_default();
+        if (g_main_context_acquire(application)) {
+            g_main_context_release(application);  // nobody dispatches it now
+            return false;
+        }
+        context = g_main_context_ref(application);
+    }
+    if (!context) return false;
+    if (g_main_context_is_owner(context)) {
+        work();
+    } else {
+        auto job = std::make_shared<Job>();
+        job->work = work;
+        g_main_context_invoke_full(context, G_PRIORITY_DEFAULT, runJob,
+                                   new std::shared_ptr<Job>(job), freeJob);
+        std::unique_lock<std::mutex> lock(job->lock);
+        job->finished.wait_for(lock, kJobWait, [&] { return job->done; });
+    }
+    g_main_context_unref(context);
+    return true;
+}
+
+}  // namespace corv
 
 extern "C" {
 

@@ -60,14 +60,12 @@ TEST(PrivateConnections, FileTransferSignalsComeOnTheirOwnSessionConnection) {
     // The first registration makes the area's proxy on that connection.
     BtsdkCallbackRecord browse{BTSDK_FTP_BROWSE_CBK, reinterpret_cast<BtsdkEventCallback>(onEntry)};
     ASSERT_EQ(Btsdk_RegisterFtpCallback(&browse), BTSDK_OK);
-    // The registration returns once the bus holds the subscription. A proxy made on a
-    // connection that another thread dispatches can still miss the service's owner under
-    // load (about one start in 25 seen), so this sends until one signal arrives.
+    // The registration returns once the bus holds its subscription: one signal sent at
+    // once arrives.
+    corvtest::StandInService::instance().emitSignal("btsdkftp", "signal_ftp_show_browse_file",
+                                                    "([byte 1, 0, 0, 0],)");
     EXPECT_TRUE(corvtest::waitFor([] {
-        if (s_entries.load() > 0) return true;
-        corvtest::StandInService::instance().emitSignal("btsdkftp", "signal_ftp_show_browse_file",
-                                                        "([byte 1, 0, 0, 0],)");
-        return false;
+        return s_entries.load() > 0;
     }));
 
     ASSERT_EQ(UninitBtsdkFtpDbus(), 1);
