@@ -1,18 +1,18 @@
 // bt_server: the stand-in Bluetooth service. Serves the whole service contract and the
-// control interface on one bus connection under "com.zel.corvane".
+// control interface on its bus under "com.zel.corvane", and the file-transfer area on the
+// session bus as well when that is another bus.
 #include <gio/gio.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <memory>
 
-#include "bus_name.h"
-#include "control.h"
+#include "bus/bus.h"
+#include "control/control.h"
 #include "lifetime.h"
-#include "object_registry.h"
 #include "options.h"
-#include "scenario.h"
 #include "service.h"
+#include "world/scenario.h"
 
 using namespace btserver;
 
@@ -43,19 +43,25 @@ int serve(const Options& options, World world, GDBusConnection* connection) {
     Service service(connection, std::move(world), options.stateDir);
     Control control(service, [&lifetime] { lifetime.end(0); });
     ObjectRegistry registry(connection);
-    for (const Area& area : service.contract().areas()) {
-        Dispatcher* dispatcher = &service.dispatcher();
-        if (!registry.add(
-                area.path, area.info,
-                [dispatcher](GDBusMethodInvocation* call) { dispatcher->dispatch(call); }, error))
+    for (const Area& area : service.contract().areas())
+        if (!registry.add(area, service.dispatcher(), error))
             return fail(error);
-    }
     if (!control.serve(registry, error))
         return fail(error);
+    // Served on the session bus before the name on the service's own bus tells that the
+    // service is ready.
+    SessionBus session;
+    if (!options.sessionBus.empty() &&
+        !session.serve(service, connection, options.sessionBus, error))
+        g_printerr("bt_server: file transfer is not served on the session bus %s: %s\n",
+                   options.sessionBus.c_str(), error.c_str());
     lifetime.watchConnection(connection);
     if (!ownName(connection, error))
         return fail(std::string("cannot own ") + kBusName + " on " + options.bus + ": " + error);
     std::printf("bt_server: serving %s on %s\n", kBusName, options.bus.c_str());
+    if (session.serving())
+        std::printf("bt_server: serving file transfer on the session bus %s too\n",
+                    options.sessionBus.c_str());
     std::fflush(stdout);
 
     g_main_loop_run(loop);

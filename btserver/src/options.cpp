@@ -3,6 +3,8 @@
 #include <gio/gio.h>
 #include <unistd.h>
 
+#include "bus/bus_name.h"
+
 namespace btserver {
 
 namespace {
@@ -69,9 +71,7 @@ bool parseOptions(int argc, char** argv, Options& out, std::string& error) {
         return false;
     }
     if (out.bus.empty())
-        out.bus = fromEnvironment("DBUS_SYSTEM_BUS_ADDRESS");
-    if (out.bus.empty())
-        out.bus = taken(g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SYSTEM, nullptr, nullptr));
+        out.bus = systemBusAddress();
     if (out.sessionBus.empty())
         out.sessionBus = fromEnvironment("DBUS_SESSION_BUS_ADDRESS");
     if (out.stateDir.empty())

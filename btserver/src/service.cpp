@@ -1,7 +1,9 @@
 #include "service.h"
 
-#include "areas.h"
-#include "shortcut_store.h"
+#include "areas/areas.h"
+#include "profiles/profile_areas.h"
+#include "state/state.h"
+#include "transfers/transfers.h"
 
 namespace btserver {
 
@@ -33,6 +35,7 @@ Service::Service(GDBusConnection* connection, World scenario, std::string stateD
     addFileTransferCopies(*this);
     addFileTransferServer(*this);
     addObjectPush(*this);
+    addObjectPushServer(*this);
     addSerialPort(*this);
     addDialUp(*this);
     addPan(*this);

@@ -1,20 +1,31 @@
 // The simulated Bluetooth service: the world it keeps, the contract methods with their
 // behaviour, and what the control interface acts on (call log, reply overrides, pending
-// answers).
+// answers). It puts the parts together, each a folder with a main header that says what
+// it offers:
+//   core/       the contract, the dispatcher, calls, reply overrides, signals, timers
+//   world/      the world model and the scenario files it starts from
+//   records/    the byte images of the records that travel on the bus
+//   state/      the state folder: device trees, stored shortcuts, settings files
+//   areas/      the contract areas of the stack itself, and the connections
+//   profiles/   the profile areas
+//   transfers/  file transfer and object push
+//   control/    the control interface com.zel.corvane.simctl and its world events
+//   bus/        the bus connections: the name, the served objects, the session bus
+// main.cpp serves the service on its buses for its lifetime; simctl/ is the tool bt_simctl.
 #pragma once
 
 #include <gio/gio.h>
 
 #include <string>
 
-#include "call_log.h"
-#include "contract.h"
-#include "dispatcher.h"
-#include "file_transfer_sessions.h"
-#include "reply_override.h"
-#include "signal_emitter.h"
-#include "timers.h"
-#include "trace.h"
+#include "core/call_log.h"
+#include "core/contract.h"
+#include "core/dispatcher.h"
+#include "core/reply_override.h"
+#include "core/signal_emitter.h"
+#include "core/timers.h"
+#include "core/trace.h"
+#include "transfers/transfer_sessions.h"
 #include "world/world.h"
 
 namespace btserver {
@@ -26,6 +37,8 @@ public:
     Service& operator=(const Service&) = delete;
 
     const Contract& contract() const { return contract_; }
+    // The same object for the service's life (a reset assigns it the scenario's value), so
+    // handlers may keep a reference to it.
     World& world() { return world_; }
     const World& scenario() const { return scenario_; }
     const std::string& stateDir() const { return stateDir_; }

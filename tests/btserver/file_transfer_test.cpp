@@ -30,6 +30,7 @@ namespace {
 
 constexpr const char* kFtp = "com.zel.corvane.btservice.btsdkftp";
 constexpr const char* kShippedPhone = CORVANE_SCENARIOS_DIR "/files/phone";
+constexpr const char* kPicture = "/Pictures/Holiday 2025/Sunset over the bay.bmp";
 // transfer_fast.ini: devices 1-2, their services 3-6.
 constexpr uint32_t kPhone = 1, kLaptop = 2;
 
@@ -111,6 +112,16 @@ protected:
     }
     std::string tree(const std::string& device) {
         return service.stateDir() + "/devices/" + device + "/files";
+    }
+    // A connection to the phone of a world in which getting kPicture takes three seconds
+    // (64 KiB/s in chunks of 4 KiB).
+    uint32_t connectSlowly() {
+        std::string scenario = local + "/slow.ini";
+        write(scenario, std::string("[Timing]\nConnect=10\nTransferRate=65536\nTransferChunk=4096\n"
+                                    "[Device phone]\n[Service phone/ftp]\nClass=0x1106\nFiles=") +
+                            kShippedPhone + "\n");
+        service.loadScenario(scenario);
+        return connect(1);
     }
     // The 324-byte entries that browsing the folder sends.
     std::vector<Bytes> browse(uint32_t connection, const std::string& folder, size_t expected) {
@@ -254,7 +265,7 @@ TEST_F(FileTransfer, TransfersReportEachFileFirstByChunkAndLastThenComplete) {
     EXPECT_EQ(treeOf(local + "/Pictures"), treeOf(std::string(kShippedPhone) + "/Pictures"));
 }
 
-TEST_F(FileTransfer, RefusedTransfersCompleteAtOnceUnlessTheConnectionIsUnknown) {
+TEST_F(FileTransfer, RefusedTransfersCompleteAtOnceWithTheirResult) {
     uint32_t connection = connect(kPhone);
     SignalRecorder complete(kFtp, "signal_ftp_transfer_complete");
     EXPECT_EQ(copy("get_file", connection, "../notes.txt", local + "/x").u(0), 2u);
@@ -264,24 +275,49 @@ TEST_F(FileTransfer, RefusedTransfersCompleteAtOnceUnlessTheConnectionIsUnknown)
     EXPECT_EQ(copy("put_file", connection, local + "/missing", "/").u(0), 1u);
     EXPECT_EQ(copy("put_file", connection, local, "/").u(0), 1u);  // a folder
     EXPECT_EQ(completions(complete, 6), (std::vector<uint32_t>{2, 2, 1, 1, 1, 1}));
-    EXPECT_EQ(copy("get_file", 999, "notes.txt", local).u(0), 4u);
-    EXPECT_EQ(copy("put_dir", connect(kPhone, 0x1105), local, "/").u(0), 4u);
-    EXPECT_FALSE(complete.waitForCount(1, 300));
     EXPECT_FALSE(fs::exists(local + "/x"));
 }
 
-TEST_F(FileTransfer, ACancelledSlowTransferFailsAndTheNextOneWorks) {
-    // 64 KiB/s in chunks of 4 KiB: the 197 KiB picture would take three seconds.
-    std::string scenario = local + "/slow.ini";
-    write(scenario, std::string("[Timing]\nConnect=10\nTransferRate=65536\nTransferChunk=4096\n"
-                                "[Device phone]\n[Service phone/ftp]\nClass=0x1106\nFiles=") +
-                        kShippedPhone + "\n");
-    service.loadScenario(scenario);
-    uint32_t connection = connect(1);
+TEST_F(FileTransfer, TransfersOnNoConnectionCompleteAtOnceWith4) {
+    uint32_t connection = connect(kPhone);
+    write(local + "/new.txt", "new");
+    SignalRecorder complete(kFtp, "signal_ftp_transfer_complete");
+    EXPECT_EQ(copy("get_file", 999, "notes.txt", local).u(0), 4u);
+    EXPECT_EQ(copy("put_file", 999, local + "/new.txt", "/").u(0), 4u);
+    EXPECT_EQ(copy("put_dir", connect(kPhone, 0x1105), local, "/").u(0), 4u);  // object push
+    EXPECT_EQ(completions(complete, 3), (std::vector<uint32_t>{4, 4, 4}));
+
+    // A connection that has just dropped.
+    ASSERT_TRUE(control("DropConnection", g_variant_new("(u)", connection)).ok());
+    EXPECT_EQ(copy("get_file", connection, "notes.txt", local).u(0), 4u);
+    EXPECT_EQ(copy("put_file", connection, local + "/new.txt", "/").u(0), 4u);
+    EXPECT_EQ(completions(complete, 2), (std::vector<uint32_t>{4, 4}));
+    EXPECT_FALSE(fs::exists(local + "/notes.txt"));
+    EXPECT_FALSE(fs::exists(tree("phone") + "/new.txt"));
+}
+
+TEST_F(FileTransfer, ABusyGetSendsNoCompletionAndTheRunningOneCompletes) {
+    uint32_t connection = connectSlowly();
+    write(local + "/new.txt", "new");
     SignalRecorder status(kFtp, "signal_ftp_file_transfer_status");
     SignalRecorder complete(kFtp, "signal_ftp_transfer_complete");
-    std::string picture = "/Pictures/Holiday 2025/Sunset over the bay.bmp";
-    ASSERT_EQ(copy("get_file", connection, picture, local + "/picture.bmp").u(0), 0u);
+    ASSERT_EQ(copy("get_file", connection, kPicture, local + "/picture.bmp").u(0), 0u);
+    ASSERT_TRUE(status.waitForCount(2));  // under way
+    EXPECT_EQ(copy("get_file", connection, "/notes.txt", local).u(0), 3u);
+    EXPECT_EQ(copy("put_file", connection, local + "/new.txt", "/").u(0), 3u);
+    // A completion of the busy calls would have come before the running transfer's.
+    EXPECT_EQ(completions(complete), (std::vector<uint32_t>{0}));
+    EXPECT_EQ(contentsOf(local + "/picture.bmp"),
+              contentsOf(std::string(kShippedPhone) + kPicture));
+    EXPECT_FALSE(fs::exists(local + "/notes.txt"));
+    EXPECT_FALSE(fs::exists(tree("phone") + "/new.txt"));
+}
+
+TEST_F(FileTransfer, ACancelledSlowTransferFailsAndTheNextOneWorks) {
+    uint32_t connection = connectSlowly();
+    SignalRecorder status(kFtp, "signal_ftp_file_transfer_status");
+    SignalRecorder complete(kFtp, "signal_ftp_transfer_complete");
+    ASSERT_EQ(copy("get_file", connection, kPicture, local + "/picture.bmp").u(0), 0u);
     ASSERT_TRUE(status.waitForCount(3));
     // The service goes on answering while it transfers, and one transfer at a time.
     auto asked = std::chrono::steady_clock::now();
@@ -301,7 +337,7 @@ TEST_F(FileTransfer, ACancelledSlowTransferFailsAndTheNextOneWorks) {
     EXPECT_EQ(contentsOf(local + "/notes.txt"), "Buy milk.\n");
 
     // A link that drops under a transfer fails it.
-    ASSERT_EQ(copy("get_file", connection, picture, local + "/picture.bmp").u(0), 0u);
+    ASSERT_EQ(copy("get_file", connection, kPicture, local + "/picture.bmp").u(0), 0u);
     ASSERT_TRUE(control("DropConnection", g_variant_new("(u)", connection)).ok());
     EXPECT_EQ(completions(complete), (std::vector<uint32_t>{1}));
     EXPECT_FALSE(fs::exists(local + "/picture.bmp"));

@@ -104,18 +104,26 @@ TEST_F(ObjectPush, AnExchangePushesOneCardAndPullsTheOther) {
     EXPECT_EQ(half.u(2), 1u);
 }
 
-TEST_F(ObjectPush, RefusalsCompleteAtOnceUnlessTheConnectionIsUnknown) {
+TEST_F(ObjectPush, RefusalsCompleteAtOnceWithTheirResult) {
     uint32_t connection = connect(kPhone);
+    std::string photo = local + "/photo.jpg";
+    write(photo, "jpeg");
     SignalRecorder complete(kOpp, "signal_opp_transfer_complete");
     EXPECT_EQ(onPath("push_obj", connection, "relative.txt").u(0), 2u);
     EXPECT_EQ(onPath("push_obj", connection, local + "/missing.txt").u(0), 1u);
     EXPECT_EQ(onPath("pull_obj", connection, "card.vcf").u(0), 2u);
     EXPECT_EQ(completions(complete, 3), (std::vector<uint32_t>{2, 1, 2}));
-    EXPECT_EQ(onPath("push_obj", 999, local).u(0), 4u);
-    EXPECT_EQ(onPath("pull_obj", connect(kPhone, 0x1106), local).u(0), 4u);  // not object push
-    EXPECT_FALSE(complete.waitForCount(1, 300));
     EXPECT_EQ(opp("cancel_transfer", g_variant_new("(u)", connection)).u(0), 1u);  // none runs
     EXPECT_EQ(opp("cancel_transfer", g_variant_new("(u)", 999u)).u(0), 4u);
+
+    // No such connection: unknown, not object push, or one that has just dropped.
+    EXPECT_EQ(onPath("push_obj", 999, photo).u(0), 4u);
+    EXPECT_EQ(onPath("pull_obj", connect(kPhone, 0x1106), local).u(0), 4u);
+    ASSERT_TRUE(control("DropConnection", g_variant_new("(u)", connection)).ok());
+    EXPECT_EQ(onPath("push_obj", connection, photo).u(0), 4u);
+    EXPECT_EQ(onPath("pull_obj", connection, local).u(0), 4u);
+    EXPECT_EQ(completions(complete, 4), (std::vector<uint32_t>{4, 4, 4, 4}));
+    EXPECT_FALSE(fs::exists(deviceFolder("phone") + "/inbox/photo.jpg"));
 }
 
 TEST_F(ObjectPush, TheLocalInboxReceivesWhatADevicePushes) {

@@ -24,12 +24,21 @@ GVariant* child(GVariant* value, size_t i, const char* type) {
     return nullptr;
 }
 
-GDBusConnection* newConnection() {
+GDBusConnection* newConnection(const std::string& address) {
     return g_dbus_connection_new_for_address_sync(
-        corvtest::TestBus::instance().address().c_str(),
+        address.c_str(),
         static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
                                           G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
         nullptr, nullptr, nullptr);
+}
+
+Answer callOn(GDBusConnection* connection, const std::string& path, const std::string& interface,
+              const std::string& method, GVariant* args, int timeoutMs) {
+    GError* error = nullptr;
+    GVariant* value = g_dbus_connection_call_sync(
+        connection, "com.zel.corvane", path.c_str(), interface.c_str(), method.c_str(), args,
+        nullptr, G_DBUS_CALL_FLAGS_NO_AUTO_START, timeoutMs, nullptr, &error);
+    return Answer(value, error);
 }
 
 }  // namespace
@@ -94,12 +103,8 @@ std::vector<uint8_t> Answer::ay(size_t i) const {
 
 Answer call(const std::string& path, const std::string& interface, const std::string& method,
             GVariant* args, int timeoutMs) {
-    GError* error = nullptr;
-    GVariant* value =
-        g_dbus_connection_call_sync(corvtest::StandInService::instance().bus(), "com.zel.corvane",
-                                    path.c_str(), interface.c_str(), method.c_str(), args, nullptr,
-                                    G_DBUS_CALL_FLAGS_NO_AUTO_START, timeoutMs, nullptr, &error);
-    return Answer(value, error);
+    return callOn(corvtest::StandInService::instance().bus(), path, interface, method, args,
+                  timeoutMs);
 }
 
 std::string areaInterface(const std::string& area) {
@@ -122,6 +127,11 @@ Answer callArea(const std::string& area, const std::string& method, GVariant* ar
     return call(areaPath(area), areaInterface(area), method, args, timeoutMs);
 }
 
+Answer callAreaOn(GDBusConnection* connection, const std::string& area, const std::string& method,
+                  GVariant* args) {
+    return callOn(connection, areaPath(area), areaInterface(area), method, args, 5000);
+}
+
 Answer control(const std::string& method, GVariant* args) {
     return call("/com/zel/corvane/simctl", "com.zel.corvane.simctl", method, args);
 }
@@ -131,12 +141,13 @@ GVariant* bytes(const std::vector<uint8_t>& data) {
 }
 
 SignalRecorder::SignalRecorder(const std::string& interface, const std::string& signal,
-                               const std::string& path)
+                               const std::string& path, const std::string& busAddress)
     : context_(g_main_context_new()), loop_(g_main_loop_new(context_, FALSE)) {
     std::promise<void> subscribed;
     thread_ = std::thread([&] {
         g_main_context_push_thread_default(context_);
-        connection_ = newConnection();
+        connection_ = newConnection(busAddress.empty() ? corvtest::TestBus::instance().address()
+                                                       : busAddress);
         if (connection_) {
             subscription_ = g_dbus_connection_signal_subscribe(
                 connection_, nullptr, interface.c_str(), signal.c_str(),
@@ -160,7 +171,7 @@ SignalRecorder::SignalRecorder(const std::string& interface, const std::string& 
     });
     subscribed.get_future().wait();
     if (!connection_)
-        ADD_FAILURE() << "the signal recorder cannot reach the test bus";
+        ADD_FAILURE() << "the signal recorder cannot reach its bus";
 }
 
 SignalRecorder::~SignalRecorder() {

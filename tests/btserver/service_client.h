@@ -40,6 +40,9 @@ Answer call(const std::string& path, const std::string& interface, const std::st
 // Calls a method of an area ("btsdklocal", "btsdkinit", ...) at its usual path.
 Answer callArea(const std::string& area, const std::string& method, GVariant* args = nullptr,
                 int timeoutMs = 5000);
+// Calls a method of an area on a connection of the caller's (to another bus).
+Answer callAreaOn(GDBusConnection* connection, const std::string& area, const std::string& method,
+                  GVariant* args = nullptr);
 // Calls the control interface.
 Answer control(const std::string& method, GVariant* args = nullptr);
 
@@ -47,11 +50,12 @@ Answer control(const std::string& method, GVariant* args = nullptr);
 GVariant* bytes(const std::vector<uint8_t>& data);
 
 // Records every signal of one name sent on an interface (at the path, when one is given),
-// on a connection of its own dispatched by a thread of its own.
+// on a connection of its own to the test bus, or to the bus at `busAddress` when one is
+// given, dispatched by a thread of its own.
 class SignalRecorder {
 public:
     SignalRecorder(const std::string& interface, const std::string& signal,
-                   const std::string& path = {});
+                   const std::string& path = {}, const std::string& busAddress = {});
     ~SignalRecorder();
     size_t count();
     std::vector<GVariant*> take();  // the argument tuples so far (caller unrefs them)

@@ -32,14 +32,16 @@ protected:
     }
 };
 
-// The call's answer when the service accepts a transfer (no connection 3 or 4 exists in
-// the world, so the transfers here are answered by overrides).
-corvtest::ReplyOverride accepted(uint32_t times = 0) {
-    corvtest::ReplyOverride reply;
-    reply.result = 0;
+// A whole answer in place of the service's own: no connection 3 or 4 exists in the world,
+// and the service would refuse the transfer and complete it at once with 4.
+corvtest::ReplyOverride answer(uint32_t result, uint32_t times = 0) {
+    corvtest::ReplyOverride reply = corvtest::replyWith("(uint32 " + std::to_string(result) + ",)");
     reply.times = times;
     return reply;
 }
+
+// The call's answer when the service accepts a transfer.
+corvtest::ReplyOverride accepted(uint32_t times = 0) { return answer(0, times); }
 
 long msSince(Clock::time_point start) {
     return static_cast<long>(
@@ -54,9 +56,7 @@ void onStatus(BTUINT8 first, BTUINT8, const char*, BTUINT32, BTUINT32) {
 }
 
 TEST_F(Transfers, TheCompletionSignalGivesTheResult) {
-    corvtest::ReplyOverride immediate;
-    immediate.result = 5;
-    service.setReply("btsdkftp", "get_file", immediate);
+    service.setReply("btsdkftp", "get_file", answer(5));
     auto result = std::async(std::launch::async, [] { return Btsdk_FTPGetFile(3, "remote.txt", "/tmp/l"); });
     ASSERT_TRUE(called("get_file"));
     service.emitSignal("btsdkftp", "signal_ftp_transfer_complete", "(uint32 7,)");
@@ -84,6 +84,7 @@ TEST_F(Transfers, ProgressKeepsASlowTransferAlive) {
 }
 
 TEST_F(Transfers, AMissingCompletionEndsWithTheIdleLimit) {
+    service.setReply("btsdkftp", "get_dir", accepted());
     auto start = Clock::now();
     std::string errors = corvtest::stderrOf([] { EXPECT_EQ(Btsdk_FTPGetDir(3, "d", "/tmp/d"), BTSDK_ER_FAIL); });
     EXPECT_GE(msSince(start), kIdleMs);
@@ -92,6 +93,7 @@ TEST_F(Transfers, AMissingCompletionEndsWithTheIdleLimit) {
 }
 
 TEST_F(Transfers, TheServiceLeavingEndsTheWait) {
+    service.setReply("btsdkopp", "push_obj", accepted());
     auto result = std::async(std::launch::async, [] { return Btsdk_OPPPushObj(4, "/tmp/card.vcf"); });
     ASSERT_TRUE(called("push_obj"));
     auto start = Clock::now();
@@ -181,9 +183,7 @@ TEST_F(Transfers, ARefusedTransferDoesNotTakeAnothersSuccess) {
     service.setReply("btsdkftp", "get_file", accepted(1));
     auto first = std::async(std::launch::async, [] { return Btsdk_FTPGetFile(3, "a.txt", "/tmp/a.txt"); });
     ASSERT_TRUE(called("get_file"));
-    corvtest::ReplyOverride busy;
-    busy.result = 3;
-    service.setReply("btsdkftp", "get_file", busy);
+    service.setReply("btsdkftp", "get_file", answer(3));
     auto second = std::async(std::launch::async, [] { return Btsdk_FTPGetFile(3, "b.txt", "/tmp/b.txt"); });
     ASSERT_TRUE(corvtest::waitFor([&] { return service.calls().size() == 2; }));
     service.emitSignal("btsdkftp", "signal_ftp_transfer_complete", "(uint32 0,)");

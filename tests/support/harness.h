@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "private_bus.h"
 
 namespace corvtest {
 
@@ -21,14 +22,14 @@ namespace corvtest {
 class TestBus {
 public:
     static TestBus& instance();
-    const std::string& address() const { return address_; }
-    void stop();  // kill the daemon (tests of "no bus"); instance() afterwards does not restart it
+    const std::string& address() const { return bus_.address(); }
+    void stop();     // stop the daemon (tests of "no bus" and of a bus that comes back)
+    bool restart();  // start it again at the same address
     ~TestBus();
 
 private:
     TestBus();
-    std::string dir_, address_;
-    ChildProcess daemon_;
+    PrivateBus bus_;
 };
 
 struct RecordedCall {

@@ -16,7 +16,7 @@ struct RemoteService {
     uint32_t handle = 0;
     uint16_t serviceClass = 0;
     std::string name;
-    Bytes extension;  // the service's extension block of attributes
+    Bytes extension;        // the service's extension block of attributes
     bool reachable = true;  // false: connecting to it fails
     std::string files;      // file transfer: the folder its tree is copied from; empty: none
     bool readOnly = false;  // file transfer: puts, deletes and new folders are refused
@@ -54,6 +54,14 @@ struct RemoteDevice {
     LinkTraffic traffic;
     std::vector<RemoteService> services;
     bool browsed = false;  // a service search found its services: they are enumerated
+
+    // The device's first service of the class, or null.
+    const RemoteService* serviceOfClass(uint16_t serviceClass) const {
+        for (const RemoteService& service : services)
+            if (service.serviceClass == serviceClass)
+                return &service;
+        return nullptr;
+    }
 };
 
 }  // namespace btserver

@@ -1,6 +1,9 @@
-// Everything the simulated stack knows: the adapter, the remote devices, the local
-// servers, the connections made while it runs, the stored shortcuts, and the operations
-// in progress (inquiry, enumerations, answers still to come).
+// The world model, the main header of world/: everything the simulated stack knows (the
+// adapter, the remote devices with their services, the local servers, the connections
+// made while it runs, the stored shortcuts, and the operations in progress: inquiry,
+// enumerations, answers still to come). The part also reads the scenario files that a
+// world starts from (scenario.h) and names the service classes that have behaviour
+// (service_classes.h). It builds on the C++ library; scenario reading on GLib.
 #pragma once
 
 #include <array>
@@ -12,6 +15,7 @@
 #include "world/local_server.h"
 #include "world/profiles.h"
 #include "world/remote_device.h"
+#include "world/service_classes.h"
 
 namespace btserver {
 
@@ -89,6 +93,15 @@ struct Authorization {
     uint32_t device = 0;
 };
 
+// The item of the list with the handle, or null.
+template <typename Item>
+Item* withHandle(std::vector<Item>& items, uint32_t handle) {
+    for (Item& item : items)
+        if (item.handle == handle)
+            return &item;
+    return nullptr;
+}
+
 struct World {
     Adapter adapter;
     std::vector<RemoteDevice> devices;
@@ -99,9 +112,9 @@ struct World {
     Timing timing;
 
     Discovery discovery;
-    std::vector<Enumeration> enumerations;        // of remote devices
-    std::vector<Enumeration> serverEnumerations;  // of local servers
-    std::vector<Enumeration> serviceEnumerations; // of a remote device's services
+    std::vector<Enumeration> enumerations;         // of remote devices
+    std::vector<Enumeration> serverEnumerations;   // of local servers
+    std::vector<Enumeration> serviceEnumerations;  // of a remote device's services
     std::vector<Enumeration> connectionEnumerations;
     uint32_t nextPort = 3;  // the COM port of the next serial-type connection
     std::vector<HeldCall> nameUpdates;
@@ -110,36 +123,33 @@ struct World {
     uint32_t nextHandle = 1;                    // the handle of the next device or enumeration made
     uint32_t nextId = 1;                        // of held calls and inquiries
 
-    RemoteDevice* device(uint32_t handle) {
-        for (RemoteDevice& device : devices)
-            if (device.handle == handle)
-                return &device;
-        return nullptr;
+    RemoteDevice* device(uint32_t handle) { return withHandle(devices, handle); }
+    // The device that the stack knows by the handle (stored, not forgotten), or null.
+    RemoteDevice* knownDevice(uint32_t handle) {
+        RemoteDevice* found = device(handle);
+        return found && found->known ? found : nullptr;
     }
-    LocalServer* server(uint32_t handle) {
-        for (LocalServer& server : servers)
-            if (server.handle == handle)
-                return &server;
-        return nullptr;
-    }
+    LocalServer* server(uint32_t handle) { return withHandle(servers, handle); }
     RemoteService* remoteService(uint32_t handle) {
         for (RemoteDevice& device : devices)
-            for (RemoteService& service : device.services)
-                if (service.handle == handle)
-                    return &service;
+            if (RemoteService* service = withHandle(device.services, handle))
+                return service;
         return nullptr;
     }
-    Connection* connection(uint32_t handle) {
-        for (Connection& connection : connections)
-            if (connection.handle == handle)
-                return &connection;
-        return nullptr;
-    }
-    Shortcut* shortcut(uint32_t handle) {
-        for (Shortcut& shortcut : shortcuts)
-            if (shortcut.handle == handle)
-                return &shortcut;
-        return nullptr;
+    Connection* connection(uint32_t handle) { return withHandle(connections, handle); }
+    Shortcut* shortcut(uint32_t handle) { return withHandle(shortcuts, handle); }
+    // A new local server of the class, its extension block zero-filled to the class's size.
+    LocalServer& addServer(uint16_t serviceClass, const std::string& name, ServerStatus status,
+                           Bytes extension = {}) {
+        LocalServer server;
+        server.handle = newHandle();
+        server.serviceClass = serviceClass;
+        server.name = name;
+        server.status = status;
+        server.extension = std::move(extension);
+        server.extension.resize(serverExtensionBytes(serviceClass), 0);
+        servers.push_back(std::move(server));
+        return servers.back();
     }
     uint32_t newHandle() { return nextHandle++; }
     uint32_t newId() { return nextId++; }

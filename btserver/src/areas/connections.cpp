@@ -1,0 +1,121 @@
+// Making and ending connections: the device's connected flag and a local server's status
+// follow them.
+#include "areas/connections.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/core.h"
+#include "records/records.h"
+#include "service.h"
+#include "world/service_classes.h"
+
+namespace btserver {
+
+namespace {
+
+Connection& addConnection(World& world, uint32_t device, uint32_t service, uint16_t serviceClass,
+                          bool incoming) {
+    Connection connection;
+    connection.handle = world.newHandle();
+    connection.device = device;
+    connection.service = service;
+    connection.serviceClass = serviceClass;
+    connection.incoming = incoming;
+    connection.port = isSerialType(serviceClass) ? world.nextPort++ : 0;
+    connection.startedUs = g_get_monotonic_time();
+    connection.traffic.setConnected(true, connection.startedUs);
+    world.device(device)->traffic.setConnected(true, connection.startedUs);
+    world.connections.push_back(connection);
+    return world.connections.back();
+}
+
+// The result of connecting to the device's service of the class now; the service on success.
+uint32_t reach(World& world, uint32_t handle, uint16_t serviceClass, const RemoteService*& found) {
+    RemoteDevice* device = world.knownDevice(handle);
+    if (!device)
+        return kResultUnknownHandle;
+    if (!device->inRange)
+        return kResultOutOfRange;
+    found = device->serviceOfClass(serviceClass);
+    if (!found)
+        return kResultNoService;
+    return found->reachable ? kResultOk : kResultFailed;
+}
+
+}  // namespace
+
+std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle) {
+    LocalServer* server = world.server(serverHandle);
+    if (!server)
+        return "no server " + std::to_string(serverHandle);
+    if (server->status == ServerStatus::Stopped)
+        return "server " + std::to_string(serverHandle) + " is stopped";
+    addConnection(world, device, server->handle, server->serviceClass, true);
+    server->status = ServerStatus::InUse;
+    return {};
+}
+
+bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
+                    std::function<void(uint32_t connection, uint32_t result)> done) {
+    if (!service.world().knownDevice(device))
+        return false;
+    World* world = &service.world();  // the world object stays, its value is reset
+    service.timers().after(world->timing.connectMs, [=] {
+        const RemoteService* found = nullptr;
+        uint32_t result = reach(*world, device, serviceClass, found);
+        uint32_t handle =
+            result == kResultOk
+                ? addConnection(*world, device, found->handle, serviceClass, false).handle
+                : 0;
+        done(handle, result);
+    });
+    return true;
+}
+
+bool endConnection(Service& service, uint32_t handle, bool event) {
+    World& world = service.world();
+    Connection* connection = world.connection(handle);
+    if (!connection)
+        return false;
+    int64_t now = g_get_monotonic_time();
+    Bytes last = connectionRecord(*connection, now);
+    Connection ended = *connection;
+    world.connections.erase(world.connections.begin() + (connection - world.connections.data()));
+    bool deviceStillUp = false, serverStillUsed = false;
+    for (const Connection& other : world.connections) {
+        deviceStillUp |= other.device == ended.device;
+        serverStillUsed |= other.incoming && other.service == ended.service;
+    }
+    for (Shortcut& shortcut : world.shortcuts)
+        if (shortcut.connection == handle)
+            shortcut.connection = 0;
+    if (RemoteDevice* device = world.device(ended.device); device && !deviceStillUp)
+        device->traffic.setConnected(false, now);
+    if (LocalServer* server = world.server(ended.service);
+        ended.incoming && server && !serverStillUsed && server->status == ServerStatus::InUse)
+        server->status = ServerStatus::Running;
+    if (event)
+        service.signals().emit(
+            kCallbackInterface, "connection_event_ind",
+            g_variant_new("(uu@ay)", handle, kConnectionEventDropped, byteArray(last)));
+    return true;
+}
+
+void dropServerConnections(Service& service, uint32_t server) {
+    std::vector<uint32_t> dropped;
+    for (const Connection& connection : service.world().connections)
+        if (connection.incoming && connection.service == server)
+            dropped.push_back(connection.handle);
+    for (uint32_t handle : dropped) endConnection(service, handle, true);
+}
+
+void removeServer(Service& service, uint32_t server) {
+    dropServerConnections(service, server);
+    std::vector<LocalServer>& servers = service.world().servers;
+    servers.erase(std::remove_if(servers.begin(), servers.end(),
+                                 [server](const LocalServer& s) { return s.handle == server; }),
+                  servers.end());
+}
+
+}  // namespace btserver

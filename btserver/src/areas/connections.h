@@ -1,0 +1,32 @@
+// Making and ending profile connections; the device's connected flag and a local
+// server's "in use" status follow them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace btserver {
+
+class Service;
+struct World;
+
+// Connects to the known device's service of the class after the scenario's while, then
+// calls `done` with the new connection (0 when none) and the result: 5 when the device is
+// out of range, 9 when it offers no service of the class, 1 when the service does not
+// answer. False, starting nothing, when the device is unknown.
+bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
+                    std::function<void(uint32_t connection, uint32_t result)> done);
+// A remote device connects to a running local server: the server is then in use. The
+// error text, or empty when done.
+std::string acceptIncoming(World& world, uint32_t device, uint32_t server);
+// Ends the connection; false when there is none. The shortcuts connected through it are
+// no longer. `event` tells the client that the link dropped ("connection_event_ind" with
+// the connection's last property record).
+bool endConnection(Service& service, uint32_t handle, bool event);
+// Ends the remote devices' connections to the local server, each as a dropped link.
+void dropServerConnections(Service& service, uint32_t server);
+// Ends the remote devices' connections to the local server, then removes it.
+void removeServer(Service& service, uint32_t server);
+
+}  // namespace btserver

@@ -1,0 +1,69 @@
+#include "control/device_events.h"
+
+#include <cstring>
+
+#include "areas/connections.h"
+#include "core/core.h"
+#include "records/records.h"
+#include "service.h"
+
+namespace btserver {
+
+RemoteDevice* namedDevice(World& world, const char* name) {
+    guint64 handle = 0;
+    bool number = g_ascii_string_to_unsigned(name, 10, 1, UINT32_MAX, &handle, nullptr);
+    for (RemoteDevice& device : world.devices)
+        if (device.id == name || (number && device.handle == handle))
+            return &device;
+    return nullptr;
+}
+
+bool isDeviceEvent(const char* method) {
+    for (const char* event : {"SetInRange", "SetConnected", "RequestAuthorization",
+                              "RequestConnection", "ConnectToServer"})
+        if (strcmp(method, event) == 0)
+            return true;
+    return false;
+}
+
+std::string runDeviceEvent(Service& service, const char* method, GVariant* args) {
+    const char* name = nullptr;
+    g_variant_get_child(args, 0, "&s", &name);
+    RemoteDevice* device = namedDevice(service.world(), name);
+    if (!device)
+        return std::string("no device ") + name;
+    if (strcmp(method, "SetInRange") == 0) {
+        gboolean inRange = FALSE;
+        g_variant_get_child(args, 1, "b", &inRange);
+        device->inRange = inRange;
+    } else if (strcmp(method, "SetConnected") == 0) {
+        gboolean connected = FALSE;
+        g_variant_get_child(args, 1, "b", &connected);
+        device->traffic.setConnected(connected, g_get_monotonic_time());
+    } else if (strcmp(method, "RequestAuthorization") == 0) {
+        guint32 serviceHandle = 0;
+        g_variant_get_child(args, 1, "u", &serviceHandle);
+        service.world().authorizations.push_back({serviceHandle, device->handle});
+        service.signals().emit(kCallbackInterface, "authorization_request_ind",
+                               g_variant_new("(uu)", serviceHandle, device->handle));
+    } else if (strcmp(method, "ConnectToServer") == 0) {
+        guint32 server = 0;
+        g_variant_get_child(args, 1, "u", &server);
+        if (std::string error = acceptIncoming(service.world(), device->handle, server);
+            !error.empty())
+            return error;
+        const Connection& made = service.world().connections.back();
+        service.signals().emit(kCallbackInterface, "connection_event_ind",
+                               g_variant_new("(uu@ay)", made.handle, kConnectionEventUp,
+                                             byteArray(connectionRecord(made, made.startedUs))));
+    } else {
+        guint32 serviceHandle = 0;
+        guchar role = 0;
+        g_variant_get(args, "(&suy)", nullptr, &serviceHandle, &role);
+        service.signals().emit(kCallbackInterface, "connection_request_ind",
+                               g_variant_new("(uuy)", device->handle, serviceHandle, role));
+    }
+    return {};
+}
+
+}  // namespace btserver

@@ -1,0 +1,32 @@
+// Files that remote devices send to this computer's servers, driven by the control
+// interface:
+//   DevicePutsFile(s device, s source_path, s name)
+//       the device puts a copy of the local file into the folder registered by
+//       register_ftp_service, as `name` (the source's name when empty), with
+//       "signal_ftp_file_transfer_status" reports, then "signal_ftp_deal_receive_file"
+//       with status 0x06A00300 and the name. Refused while no folder is registered or
+//       its access word lacks bit 0 (remote devices may write).
+//   DevicePushesFile(s device, s source_path)
+//       the device pushes a copy of the local file into the inbox registered by
+//       register_opp_service (made when missing), with "signal_opp_file_transfer_status"
+//       reports, then "signal_opp_deal_receive_file" with status 0x06A00203 and the name.
+// The received-file record is laid out in records/transfer_records.h. Neither sends a
+// completion signal: those end a client's own transfers. Each answers once the file is
+// there; a reset on the way makes it fail.
+#pragma once
+
+#include <gio/gio.h>
+
+#include <functional>
+#include <string>
+
+namespace btserver {
+
+class Service;
+
+bool isTransferEvent(const char* method);
+// Starts the event; `done` is called once, with the error text or empty when done.
+void runTransferEvent(Service& service, const char* method, GVariant* args,
+                      std::function<void(const std::string& error)> done);
+
+}  // namespace btserver

@@ -1,0 +1,73 @@
+// A transfer of files in chunks on the main loop, paced by the scenario's TransferRate
+// and TransferChunk, so that large files never hold up the service's other work.
+//
+// Each file is reported when it starts (first flag 1, 0 bytes done), after each chunk but
+// its last (no flags), and when it is whole (last flag 1, every byte done). The first
+// report of the transfer's first file and the last of its last file carry 0x100 beside
+// the flag (0x101), which tells them from those of the files in between.
+//
+// The transfer finishes once: with 0 when every file is written, with 1 when a file
+// cannot be read or written or its connection has ended, or with the result it is stopped
+// with.
+// The file being written when it fails or stops is removed; those before it stay.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace btserver {
+
+class Service;
+
+struct TransferFile {
+    std::string source, target;
+    std::string name;  // as the reports give it
+};
+
+class TransferJob : public std::enable_shared_from_this<TransferJob> {
+public:
+    using Report = std::function<void(uint32_t first, uint32_t last, const std::string& name,
+                                      uint32_t size, uint32_t done)>;
+    using Finish = std::function<void(uint32_t result)>;
+
+    // Starts at once: the first report is sent before this returns. A connection of 0 is a
+    // remote device's transfer to this computer, which no connection's end stops.
+    static std::shared_ptr<TransferJob> start(Service& service, uint32_t connection,
+                                              std::vector<TransferFile> files, Report report,
+                                              Finish finish);
+    ~TransferJob();
+    TransferJob(const TransferJob&) = delete;
+    TransferJob& operator=(const TransferJob&) = delete;
+
+    uint32_t connection() const { return connection_; }  // 0: a remote device's transfer
+    bool finished() const { return finished_; }
+    size_t filesDone() const { return index_; }
+    // Ends the transfer unfinished with the result.
+    void stop(uint32_t result);
+
+private:
+    TransferJob(Service& service, uint32_t connection, std::vector<TransferFile> files,
+                Report report, Finish finish);
+    bool connectionGone() const;
+    void step();
+    bool open();
+    void closeFiles();
+    uint32_t flag(bool edge) const;
+
+    Service& service_;
+    uint32_t connection_;
+    std::vector<TransferFile> files_;
+    Report report_;
+    Finish finish_;
+    size_t index_ = 0;
+    std::FILE* in_ = nullptr;
+    std::FILE* out_ = nullptr;
+    uint64_t size_ = 0, done_ = 0;
+    bool finished_ = false;
+};
+
+}  // namespace btserver
