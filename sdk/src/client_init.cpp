@@ -4,6 +4,7 @@
 
 #include "drive_signal.h"
 #include "frame_state.h"
+#include "signal_subscription.h"
 
 namespace {
 bool s_appMainLoop = false;
@@ -39,6 +40,7 @@ int CorvClientInit(void) {
 
     if (g_dbus_connection) {
         corv::setLibraryStarted(true);
+        corv::restoreSubscribedProxies();
         return 1;
     }
     g_printerr("InitDbusConnection failed.\n");

@@ -1,5 +1,6 @@
 #include "signal_subscription.h"
 
+#include <algorithm>
 #include <mutex>
 #include <vector>
 
@@ -92,6 +93,17 @@ bool declareOnce(ProxyId id, const Signal& signal) {
     DBusGProxy* proxy = proxyFor(id);
     if (proxy) declareOnceOn(proxy, id, signal);
     return proxy != nullptr;
+}
+
+void restoreSubscribedProxies() {
+    std::vector<ProxyId> ids;
+    {
+        std::lock_guard<std::mutex> lock(s_lock);
+        for (const Subscription& s : s_subscriptions) {
+            if (std::find(ids.begin(), ids.end(), s.id) == ids.end()) ids.push_back(s.id);
+        }
+    }
+    for (ProxyId id : ids) proxyFor(id);
 }
 
 void replaySubscriptions(ProxyId id) {

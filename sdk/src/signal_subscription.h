@@ -31,4 +31,8 @@ void declareOnceOn(DBusGProxy* proxy, ProxyId id, const Signal& signal);
 // Gives a proxy made again for the area the subscriptions and declarations of the old one.
 void replaySubscriptions(ProxyId id);
 
+// Makes again, at a new start, the proxies of the areas that have subscriptions and whose
+// connection is gone, so that callbacks registered before keep arriving.
+void restoreSubscribedProxies();
+
 }  // namespace corv

@@ -59,6 +59,10 @@ StandInService::~StandInService() {
 }
 
 GDBusConnection* StandInService::bus() {
+    if (bus_ && g_dbus_connection_is_closed(bus_)) {  // the test bus was stopped meanwhile
+        g_object_unref(bus_);
+        bus_ = nullptr;
+    }
     if (bus_)
         return bus_;
     GError* error = nullptr;
