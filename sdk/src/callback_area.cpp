@@ -3,7 +3,7 @@
 #include "callback_tables.h"
 #include "corv_marshal.h"
 #include "frame_state.h"
-#include "signal_bytes.h"
+#include "signal_decoders.h"
 #include "signal_subscription.h"
 
 using namespace corv;

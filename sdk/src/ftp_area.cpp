@@ -1,10 +1,10 @@
 // File-transfer area: the local server, browsing and changing remote folders, and the
 // blocking transfers of files and folders.
-#include <cstring>
 
 #include "call.h"
 #include "corv_marshal.h"
 #include "corvclient/btsdk_ftp.h"
+#include "signal_decoders.h"
 #include "signal_subscription.h"
 #include "transfer_signals.h"
 #include "transfer_wait.h"
@@ -30,11 +30,7 @@ F callbackOf(int type) {
 void onBrowseFile(DBusGProxy*, GArray* entry, gpointer) {
     auto callback = callbackOf<BtsdkFtpBrowseCallback>(BTSDK_FTP_BROWSE_CBK);
     if (!callback || !entry) return;
-    // A fresh 324-byte entry: the signal's bytes, zero past a shorter array's end.
-    FTP_FIND_DATA copy{};
-    std::memcpy(&copy, entry->data, std::min<size_t>(entry->len, kFindDataLen));
-    copy.name[BTSDK_FTP_NAME_LEN - 1] = '\0';
-    copy.time[BTSDK_FTP_TIME_LEN - 1] = '\0';
+    FTP_FIND_DATA copy = browseEntry(entry);  // a fresh entry, freed when the callback returns
     callback(&copy);
 }
 

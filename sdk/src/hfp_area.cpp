@@ -8,6 +8,7 @@
 #include "callback_tables.h"
 #include "corv_marshal.h"
 #include "corvclient/btsdk_hfp.h"
+#include "signal_decoders.h"
 #include "signal_subscription.h"
 
 using namespace corv;
@@ -50,15 +51,12 @@ BTRESULT sendBytesAndLength(const char* failText, BTCONNHDL connection, const BT
     return callForResult<M>(failText, guint{connection}, &bytes, guint{len});
 }
 
-// Calls an indication's callback with its parameters. The length it is told never
-// passes the bytes that came, whatever the length word says.
 void callIndication(BtsdkHfpCallback callback, guint connection, guint event, GArray* param,
                     guint length) {
     if (!callback) return;
-    guint have = param ? param->len : 0;
     callback(connection, static_cast<BTUINT16>(event & 0xFFFF),
              param ? reinterpret_cast<BTUINT8*>(param->data) : nullptr,
-             static_cast<BTUINT16>(std::min(length & 0xFFFF, have)));
+             indicationLength(param, length));
 }
 
 void onHfapRetMsg(DBusGProxy*, guint connection, guint event, GArray* param, guint length, gpointer) {

@@ -3,7 +3,7 @@
 #include "call.h"
 #include "corvclient/btsdk_init.h"
 #include "corv_marshal.h"
-#include "signal_bytes.h"
+#include "signal_decoders.h"
 #include "signal_subscription.h"
 
 using namespace corv;

@@ -1,10 +1,10 @@
 // Personal-area-network area: the local server and its events.
-#include <algorithm>
 #include <vector>
 
 #include "call.h"
 #include "corv_marshal.h"
 #include "corvclient/btsdk_profiles.h"
+#include "signal_decoders.h"
 #include "signal_subscription.h"
 
 using namespace corv;
@@ -17,12 +17,9 @@ namespace {
 void onPanEvent(DBusGProxy*, guint event, guint length, GArray* data, gpointer) {
     BtsdkPanEventCallback callback = g_PanCbkFunc;
     if (!callback || !data) return;
-    // The callback gets a fresh block of the event's bytes. The length word only shortens
-    // it: it never sizes the block beyond the bytes that came, nor past what the 16-bit
-    // length the callback is told can say.
-    size_t size = std::min<size_t>({length, data->len, 0xFFFF});
-    std::vector<BTUINT8> block(data->data, data->data + size);
-    callback(static_cast<BTUINT16>(event), static_cast<BTUINT16>(size), block.data());
+    // The callback gets a fresh block of the event's bytes, freed when it returns.
+    std::vector<BTUINT8> block = panEventBlock(data, length);
+    callback(static_cast<BTUINT16>(event), static_cast<BTUINT16>(block.size()), block.data());
 }
 
 }  // namespace

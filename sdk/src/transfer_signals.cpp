@@ -1,8 +1,7 @@
 #include "transfer_signals.h"
 
-#include <algorithm>
-#include <cstring>
 
+#include "signal_decoders.h"
 #include "transfer_wait.h"
 
 namespace corv {
@@ -18,10 +17,7 @@ void reportStatus(BtsdkFtpStatusCallback callback, guint first, guint last, cons
 
 void reportReceivedFile(BtsdkFtpReceiveCallback callback, GArray* record) {
     if (!callback || !record) return;
-    // A record of the full size with its path NUL-terminated, whatever the signal carried.
-    BtSdkFileTransferReqStru request{};
-    std::memcpy(&request, record->data, std::min<size_t>(record->len, sizeof request));
-    request.path[sizeof request.path - 1] = '\0';
+    BtSdkFileTransferReqStru request = receivedFileRecord(record);
     callback(&request);
 }
 
