@@ -1,8 +1,15 @@
 #include "pm_paths.h"
 
-#include <cstdlib>
+namespace {
+
+std::string s_root;
+
+}  // namespace
 
 std::string pm_path(const char* absolute) {
-    const char* root = std::getenv("PMDAEMON_ROOT");
-    return std::string(root ? root : "") + absolute;
+    return s_root + absolute;
+}
+
+void set_pm_root(const std::string& root) {
+    s_root = root;
 }

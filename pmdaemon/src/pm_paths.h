@@ -1,6 +1,7 @@
-// The daemon's fixed files. Every absolute path is placed under the root prefix taken
-// from the environment variable PMDAEMON_ROOT (empty by default), so that the daemon can
-// run against a folder of its own; without it the paths are the real ones.
+// The daemon's fixed files. Every absolute path is placed under a root prefix, which is
+// empty in the installed programs: there the paths are the real ones. The tests' builds
+// of the programs, and the tests that run the daemon's threads, set another prefix so
+// that the daemon works in a folder of its own.
 #pragma once
 
 #include <string>
@@ -16,3 +17,6 @@ constexpr const char* kPmRfkillFolder = "/sys/bus/sdio/devices/mmc0:0001:5/rfkil
 
 // The absolute path under the root prefix in force now.
 std::string pm_path(const char* absolute);
+// Test seam: places every path under root from now on ("" for the real paths). Set it
+// before the daemon's threads start.
+void set_pm_root(const std::string& root);

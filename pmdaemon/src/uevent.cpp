@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include "pm_log.h"
@@ -47,15 +46,16 @@ int init_uevent_netlink_sock() {
     return fd;
 }
 
+namespace {
+
+int s_given_source = -1;
+
+}  // namespace
+
+void set_uevent_source(int fd) {
+    s_given_source = fd;
+}
+
 int open_uevent_source() {
-    const char* given = std::getenv("PMDAEMON_UEVENT_FD");
-    if (!given)
-        return init_uevent_netlink_sock();
-    char* end = nullptr;
-    long fd = std::strtol(given, &end, 10);
-    if (*given == '\0' || *end != '\0' || fd < 0 || fd > 65535) {
-        pm_error("error getting socket: PMDAEMON_UEVENT_FD=%s is no descriptor\n", given);
-        return -1;
-    }
-    return static_cast<int>(fd);
+    return s_given_source >= 0 ? s_given_source : init_uevent_netlink_sock();
 }

@@ -13,6 +13,10 @@ const char* search_key(const char* key, const char* text, size_t length);
 
 // A netlink datagram socket bound to the kernel's uevent group, or -1 with a message.
 int init_uevent_netlink_sock();
-// Where the hot-plug detector reads uevents: the descriptor named by PMDAEMON_UEVENT_FD
-// (a socket pair of a test), else a new netlink socket.
+// Where the hot-plug detector reads uevents: the descriptor a test gave, else a new
+// netlink socket.
 int open_uevent_source();
+// Test seam: the hot-plug detector reads uevents from fd (one end of a socket pair) in
+// place of the kernel's socket. Set it before the detector starts; it closes fd when it
+// ends.
+void set_uevent_source(int fd);

@@ -1,10 +1,13 @@
 // Commands about remote devices: discover, devices, pair, unpair, trust, remove.
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -27,8 +30,20 @@ bool registerCallback(BTUINT16 event, F* function) {
 std::mutex s_lock;
 std::condition_variable s_changed;
 bool s_inquiryDone = false;
+std::atomic<bool> s_foundIncomplete{false};  // a found device the service could not describe
 
-void onInquiryResult(BTUINT32 device) { std::printf("found %s\n", describeDevice(device).c_str()); }
+// The device's line for a prompt, where what is missing does not matter.
+std::string shown(BTDEVHDL device) {
+    std::string line;
+    describeDevice(device, line);
+    return line;
+}
+
+void onInquiryResult(BTUINT32 device) {
+    std::string line;
+    if (!describeDevice(device, line)) s_foundIncomplete = true;
+    std::printf("found %s\n", line.c_str());
+}
 
 void onInquiryComplete() {
     std::lock_guard<std::mutex> lock(s_lock);
@@ -55,18 +70,20 @@ int discover(const Args& args) {
         return fail("discovery did not complete", BTSDK_ER_FAIL);
     }
     std::printf("discovery complete\n");
-    return 0;
+    return s_foundIncomplete ? fail("cannot describe every device found", BTSDK_ER_FAIL) : 0;
 }
 
 int devices(const Args&) {
-    BTSDKHANDLE enumeration = Btsdk_StartEnumRemoteDevice(0, 0);
-    if (!enumeration) return fail("cannot list the known devices", BTSDK_ER_FAIL);
-    BTUINT8 property[BTSDK_REMOTE_DEVICE_PROP_LEN];
-    while (BTDEVHDL device = Btsdk_EnumRemoteDevice(enumeration, property)) {
-        std::printf("%s\n", describeDevice(device).c_str());
+    std::vector<BTDEVHDL> known;
+    BTRESULT r = knownDevices(known);
+    if (r != BTSDK_OK) return fail("cannot list the known devices", r);
+    bool complete = true;
+    for (BTDEVHDL device : known) {
+        std::string line;
+        complete = describeDevice(device, line) && complete;
+        std::printf("%s\n", line.c_str());
     }
-    Btsdk_EndEnumRemoteDevice(enumeration);
-    return 0;
+    return complete ? 0 : fail("cannot describe every known device", BTSDK_ER_FAIL);
 }
 
 // Reads one answer line; echoes a line end when the answer came from a pipe, which
@@ -80,7 +97,7 @@ std::string readAnswer() {
 
 // Pairing prompts: the answers come from standard input, so a script can pipe them in.
 void onPinRequest(BTUINT32 device) {
-    std::printf("PIN for %s: ", describeDevice(device).c_str());
+    std::printf("PIN for %s: ", shown(device).c_str());
     std::fflush(stdout);
     std::string pin = readAnswer();
     Btsdk_PinCodeReply(device, reinterpret_cast<const BTUINT8*>(pin.data()),
@@ -114,12 +131,15 @@ int onDevice(const Args& args, const char* verb, BTRESULT (*operation)(BTDEVHDL)
     return 0;
 }
 
+// Without its prompts a pairing cannot be answered: it is not started then.
 BTRESULT pairDevice(BTDEVHDL device) {
     moveCallbacksToTheirThread();
-    registerCallback(BTSDK_PIN_CODE_IND, onPinRequest);
-    registerCallback(BTSDK_USR_CFM_REQ_IND, onConfirmRequest);
-    registerCallback(BTSDK_PASSKEY_NOTIF_IND, onPasskeyNotification);
-    registerCallback(BTSDK_AUTHENTICATION_FAIL_IND, onAuthenticationFail);
+    if (!registerCallback(BTSDK_PIN_CODE_IND, onPinRequest) ||
+        !registerCallback(BTSDK_USR_CFM_REQ_IND, onConfirmRequest) ||
+        !registerCallback(BTSDK_PASSKEY_NOTIF_IND, onPasskeyNotification) ||
+        !registerCallback(BTSDK_AUTHENTICATION_FAIL_IND, onAuthenticationFail)) {
+        return BTSDK_ER_FAIL;
+    }
     return Btsdk_PairDevice(device);
 }
 

@@ -35,9 +35,23 @@ void waitForQuiet() {
     }
 }
 
-std::string currentFolder(BTCONNHDL connection) {
+// The connection's current remote folder; false after telling the user it cannot be read.
+bool currentFolder(BTCONNHDL connection, std::string& folder) {
     char dir[BTSDK_PATH_BUF] = {};
-    return Btsdk_FTPGetRmtDir(connection, dir) == BTSDK_OK ? dir : "";
+    BTRESULT r = Btsdk_FTPGetRmtDir(connection, dir);
+    if (r != BTSDK_OK) {
+        fail("cannot read the current folder", r);
+        return false;
+    }
+    folder = dir;
+    return true;
+}
+
+int printCurrentFolder(BTCONNHDL connection) {
+    std::string folder;
+    if (!currentFolder(connection, folder)) return 1;
+    std::printf("%s\n", folder.c_str());
+    return 0;
 }
 
 // The name browse_folder takes for the current folder: "/" for the root, else its last part.
@@ -49,19 +63,31 @@ std::string browseName(const std::string& folder) {
 }
 
 int list(BTCONNHDL connection) {
-    BTRESULT r = Btsdk_FTPBrowseFolder(connection, browseName(currentFolder(connection)).c_str(),
-                                       printEntry, 0);
+    std::string folder;
+    if (!currentFolder(connection, folder)) return 1;
+    BTRESULT r = Btsdk_FTPBrowseFolder(connection, browseName(folder).c_str(), printEntry, 0);
     if (r != BTSDK_OK) return fail("cannot list the folder", r);
     waitForQuiet();
     return 0;
+}
+
+// ls FOLDER: lists the folder without staying in it.
+int listOther(BTCONNHDL connection, const std::string& other) {
+    std::string before;
+    if (!currentFolder(connection, before)) return 1;
+    BTRESULT r = Btsdk_FTPSetRmtDir(connection, other.c_str());
+    if (r != BTSDK_OK) return fail("cannot open " + other, r);
+    int status = list(connection);
+    r = Btsdk_FTPSetRmtDir(connection, before.c_str());
+    if (r != BTSDK_OK) return fail("cannot go back to " + before, r);
+    return status;
 }
 
 int changeFolder(BTCONNHDL connection, const std::string& folder) {
     BTRESULT r = folder == ".." ? Btsdk_FTPBackDir(connection)
                                 : Btsdk_FTPSetRmtDir(connection, folder.c_str());
     if (r != BTSDK_OK) return fail("cannot change to " + folder, r);
-    std::printf("%s\n", currentFolder(connection).c_str());
-    return 0;
+    return printCurrentFolder(connection);
 }
 
 // get|put [-r] FROM TO: a file, or with -r a whole folder.
@@ -74,12 +100,12 @@ int transfer(BTCONNHDL connection, bool get, const Args& words) {
     // The service takes local paths as they are: make them absolute here.
     std::string from = words[folder ? 1 : 0], to = words[folder ? 2 : 1];
     (get ? to : from) = absolutePath(get ? to : from);
+    auto operation = get ? (folder ? Btsdk_FTPGetDir : Btsdk_FTPGetFile)
+                         : (folder ? Btsdk_FTPPutDir : Btsdk_FTPPutFile);
     Btsdk_FTPRegisterStatusCallback(connection, showProgress);
-    BTRESULT r = get ? (folder ? Btsdk_FTPGetDir : Btsdk_FTPGetFile)(connection, from.c_str(), to.c_str())
-                     : (folder ? Btsdk_FTPPutDir : Btsdk_FTPPutFile)(connection, from.c_str(), to.c_str());
-    if (r != BTSDK_OK) return fail("cannot " + std::string(get ? "get " : "put ") + from, r);
-    std::printf("%s %s\n", get ? "got" : "put", from.c_str());
-    return 0;
+    return runTransfer([&] { return operation(connection, from.c_str(), to.c_str()); },
+                       [connection] { Btsdk_FTPCancelTransfer(connection); }, get ? "get" : "put",
+                       get ? "got" : "put", from);
 }
 
 int remove(BTCONNHDL connection, const Args& words) {
@@ -113,18 +139,15 @@ int ftp(const Args& args) {
         std::fprintf(stderr, "corvctl: ftp %s takes one folder\n", action.c_str());
         return 2;
     }
+    if ((action == "ls" && rest.size() > 1) || (action == "pwd" && !rest.empty())) {
+        std::fprintf(stderr, "corvctl: ftp %s takes %s\n", action.c_str(),
+                     action == "ls" ? "at most one folder" : "no arguments");
+        return 2;
+    }
     BTCONNHDL connection = connectionOf(args[0]);
     if (!connection) return 1;
-    if (action == "ls" && rest.size() == 1) {  // lists the folder without staying in it
-        std::string before = currentFolder(connection);
-        BTRESULT r = Btsdk_FTPSetRmtDir(connection, rest[0].c_str());
-        if (r != BTSDK_OK) return fail("cannot open " + rest[0], r);
-        int status = list(connection);
-        Btsdk_FTPSetRmtDir(connection, before.c_str());
-        return status;
-    }
-    if (action == "ls") return list(connection);
-    if (action == "pwd") return std::printf("%s\n", currentFolder(connection).c_str()) < 0;
+    if (action == "ls") return rest.size() == 1 ? listOther(connection, rest[0]) : list(connection);
+    if (action == "pwd") return printCurrentFolder(connection);
     if (action == "cd") return changeFolder(connection, rest[0]);
     if (action == "get" || action == "put") return transfer(connection, action == "get", rest);
     if (action == "rm") return remove(connection, rest);

@@ -18,12 +18,13 @@ int info(const Args&) {
     if ((r = Btsdk_GetLocalDeviceAddress(address)) != BTSDK_OK)
         return fail("cannot read the address", r);
     if ((r = Btsdk_GetLocalDeviceClass(&cls)) != BTSDK_OK) return fail("cannot read the class", r);
+    BTUINT16 mode = 0;
+    if ((r = Btsdk_GetDiscoveryMode(&mode)) != BTSDK_OK) return fail("cannot read the discovery mode", r);
     std::printf("Name:      %s\n", reinterpret_cast<const char*>(name));
     std::printf("Address:   %s\n", addressText(address).c_str());
     std::printf("Class:     0x%06X\n", cls);
     std::printf("Bluetooth: %s\n", Btsdk_IsBluetoothReady() ? "on" : "off");
-    BTUINT16 mode = 0;
-    if (Btsdk_GetDiscoveryMode(&mode) == BTSDK_OK) std::printf("Discovery: 0x%04X\n", mode);
+    std::printf("Discovery: 0x%04X\n", mode);
     return 0;
 }
 

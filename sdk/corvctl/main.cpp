@@ -1,10 +1,13 @@
 // corvctl: a command-line client of the Corvane Bluetooth service.
+#include <dbus/dbus-glib-lowlevel.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "command.h"
 #include "corvclient/btsdk.h"
+#include "transfer_progress.h"
 
 namespace corvctl {
 
@@ -26,6 +29,20 @@ namespace {
 const Command* const kGroups[] = {kLocalCommands,    kDeviceCommands, kServiceCommands,
                                   kShortcutCommands, kFileCommands,   kProfileCommands};
 
+// Whether the Bluetooth service owns its name on the bus, asked on the library's
+// connection once it has started. Without the service some calls fail, but others
+// answer like an empty world (no devices, no shortcuts), and the command would succeed.
+// A bus that cannot answer is no proof of absence: the calls will tell.
+bool serviceAbsent() {
+    DBusConnection* bus = dbus_g_connection_get_connection(g_dbus_connection);
+    DBusError error;
+    dbus_error_init(&error);
+    bool owned = dbus_bus_name_has_owner(bus, "com.zel.corvane", &error);
+    bool failed = dbus_error_is_set(&error);
+    dbus_error_free(&error);
+    return !owned && !failed;
+}
+
 const Command* findCommand(const char* name) {
     for (const Command* group : kGroups) {
         for (const Command* c = group; c->name; ++c) {
@@ -45,7 +62,9 @@ void usage(FILE* out) {
     }
     std::fprintf(out,
                  "\nThe service is reached on the system bus (DBUS_SYSTEM_BUS_ADDRESS).\n"
-                 "Exit status: 0 success, 1 the service refused or failed, 2 wrong usage.\n");
+                 "Exit status: 0 success, 1 the service is absent, refused or failed, 2 wrong\n"
+                 "usage, %d a transfer cancelled with Ctrl-C.\n",
+                 kCancelledStatus);
 }
 
 }  // namespace
@@ -66,7 +85,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "corvctl: cannot reach the system bus\n");
         return 1;
     }
-    int status = command->run(Args(argv + 2, argv + argc));
+    int status = 1;
+    if (serviceAbsent())
+        std::fprintf(stderr, "corvctl: the Bluetooth service is not running (nothing owns "
+                             "com.zel.corvane on the system bus)\n");
+    else
+        status = command->run(Args(argv + 2, argv + argc));
     Btsdk_ClientUninit();
     return status;
 }

@@ -27,11 +27,13 @@ int push(const Args& args) {
     BTRESULT r = Btsdk_ConnectEx(device, 0x1105, param.data(), &connection);
     if (r != BTSDK_OK) return fail("cannot reach the object push service of " + args[0], r);
     Btsdk_OPPRegisterStatusCallback(connection, showProgress);
-    r = Btsdk_OPPPushObj(connection, absolutePath(args[1]).c_str());
-    Btsdk_Disconnect(connection);
-    if (r != BTSDK_OK) return fail("cannot push " + args[1], r);
-    std::printf("pushed %s\n", args[1].c_str());
-    return 0;
+    std::string path = absolutePath(args[1]);
+    int status = runTransfer([&] { return Btsdk_OPPPushObj(connection, path.c_str()); },
+                             [connection] { Btsdk_OPPCancelTransfer(connection); }, "push",
+                             "pushed", args[1]);
+    r = Btsdk_Disconnect(connection);
+    if (r != BTSDK_OK && status == 0) return fail("cannot close the object push connection", r);
+    return status;
 }
 
 // The dial parameters a dial-up shortcut keeps in its 295-byte block.
@@ -85,7 +87,12 @@ int dial(const Args& args) {
     bool connectedHere = !connection;
     if (connectedHere && (r = connectShortcut(shortcut, &connection)) != BTSDK_OK)
         return fail("cannot connect shortcut " + args[0], r);
-    std::string device = "ttyB" + std::to_string(Btsdk_GetServerPort(connection));
+    BTUINT16 port = Btsdk_GetServerPort(connection);
+    if (!port) {
+        if (connectedHere) Btsdk_DisconnectShortCut(shortcut);
+        return fail("no serial port for the connection of shortcut " + args[0], BTSDK_ER_FAIL);
+    }
+    std::string device = "ttyB" + std::to_string(port);
     r = Btsdk_DunDial(p.ip.c_str(), p.dns1.c_str(), p.dns2.c_str(), p.user.c_str(),
                       p.password.c_str(), p.number.c_str(), p.init.c_str(), device.c_str());
     if (r != BTSDK_OK) {

@@ -41,24 +41,28 @@ int services(const Args& args) {
     while (BTSVCHDL service = Btsdk_EnumRemoteService(enumeration, &attr)) {
         std::printf("%-4u 0x%04X  %s\n", service, attr.service_class, attr.service_name);
     }
-    Btsdk_EndEnumRemoteService(enumeration);
-    return 0;
+    r = Btsdk_EndEnumRemoteService(enumeration);
+    return r == BTSDK_OK ? 0 : fail("cannot list the services of " + args[0], r);
 }
 
 int servers(const Args&) {
     BTSDKHANDLE enumeration = Btsdk_StartEnumLocalServer();
     if (!enumeration) return fail("cannot list the local servers", BTSDK_ER_FAIL);
     BtsdkLocalServerAttr attr{};
+    BTRESULT failed = BTSDK_OK;  // the last status that could not be read
     while (BTSVCHDL server = Btsdk_EnumLocalServer(enumeration, &attr)) {
         BTUINT16 status = 0;
-        Btsdk_GetServerStatus(server, &status);
-        std::printf("%-4u 0x%04X  %-8s %s%s\n", server, attr.service_class, statusText(status),
-                    attr.service_name, (attr.security & 7) ? "  (secure)" : "");
+        BTRESULT r = Btsdk_GetServerStatus(server, &status);
+        if (r != BTSDK_OK) failed = r;
+        std::printf("%-4u 0x%04X  %-8s %s%s\n", server, attr.service_class,
+                    r == BTSDK_OK ? statusText(status) : "?", attr.service_name,
+                    (attr.security & 7) ? "  (secure)" : "");
         Btsdk_FreeMemory(attr.ext_attributes);
         attr = {};
     }
-    Btsdk_EndEnumLocalServer(enumeration);
-    return 0;
+    BTRESULT r = Btsdk_EndEnumLocalServer(enumeration);
+    if (r != BTSDK_OK) return fail("cannot list the local servers", r);
+    return failed == BTSDK_OK ? 0 : fail("cannot read the status of every server", failed);
 }
 
 int server(const Args& args) {
@@ -104,8 +108,8 @@ int connections(const Args&) {
         std::printf("%-4u %s device %-4u 0x%04X  %6us  %u bytes in, %u out\n", connection, direction,
                     p.device, p.service_class, p.duration_ms / 1000, p.received_bytes, p.sent_bytes);
     }
-    Btsdk_EndEnumConnection(enumeration);
-    return 0;
+    BTRESULT r = Btsdk_EndEnumConnection(enumeration);
+    return r == BTSDK_OK ? 0 : fail("cannot list the connections", r);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Commands about shortcuts: list, add, connect, disconnect, delete.
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <string>
 #include <vector>
 
 #include "command.h"
@@ -12,18 +11,26 @@
 namespace corvctl {
 namespace {
 
+// The library gives no result with the count: an empty list and a failed call look
+// alike, and main has made sure that the service is there.
 int shortcuts(const Args&) {
     BTUINT32 count = Btsdk_GetAllShortCuts(nullptr, 0);
     std::vector<BTSHCHDL> handles(count);
     count = count ? Btsdk_GetAllShortCuts(handles.data(), count) : 0;
+    BTRESULT failed = BTSDK_OK;  // the last shortcut that could not be read
     for (BTUINT32 i = 0; i < count; ++i) {
         BtsdkShortcutProperty p{};
         p.shortcut = handles[i];
-        if (Btsdk_GetShortCutProperty(&p) != BTSDK_OK) continue;
+        BTRESULT r = Btsdk_GetShortCutProperty(&p);
+        if (r != BTSDK_OK && r != BTSDK_SHC_RESULT_PARTIAL) {
+            failed = r;
+            std::printf("%-4u ?\n", handles[i]);
+            continue;
+        }
         std::printf("%-4u device %-4u 0x%04X  %-10s %s\n", handles[i], p.device, p.service_class,
                     p.connection ? "connected" : "-", p.name);
     }
-    return 0;
+    return failed == BTSDK_OK ? 0 : fail("cannot read every shortcut", failed);
 }
 
 // shortcut add DEVICE SERVICE: a shortcut to one of the device's services.
@@ -39,25 +46,26 @@ int add(BTDEVHDL device, BTSVCHDL service) {
     p.mask = 13;
     std::snprintf(p.name, sizeof p.name, "%s", attr.service_name);
     std::snprintf(p.service_name, sizeof p.service_name, "%s", attr.service_name);
-    Btsdk_GetRemoteDeviceClass(device, &p.device_class);
+    r = Btsdk_GetRemoteDeviceClass(device, &p.device_class);
+    if (r != BTSDK_OK) return fail("cannot read the class of device " + std::to_string(device), r);
     r = Btsdk_CreateShortCutEx(&p);
     if (r != BTSDK_OK) return fail("cannot create the shortcut", r);
     BTSHCHDL created[1] = {};
-    if (Btsdk_GetShortCutByServiceHandle(device, service, created, 1)) {
-        std::printf("shortcut %u\n", created[0]);
-    }
+    if (!Btsdk_GetShortCutByServiceHandle(device, service, created, 1))
+        return fail("the shortcut was created but cannot be found", BTSDK_ER_FAIL);
+    std::printf("shortcut %u\n", created[0]);
     return 0;
 }
 
 int shortcut(const Args& args) {
     if (args.size() == 3 && args[0] == "add") {
-        BTDEVHDL device = findDevice(args[1]);
         BTUINT32 service = 0;
-        if (!device || !parseHandle(args[2], &service)) {
-            std::fprintf(stderr, "corvctl: shortcut add takes a known DEVICE and a SERVICE handle\n");
+        if (!parseHandle(args[2], &service)) {
+            std::fprintf(stderr, "corvctl: shortcut add takes a DEVICE and a SERVICE handle\n");
             return 2;
         }
-        return add(device, service);
+        BTDEVHDL device = knownDevice(args[1]);
+        return device ? add(device, service) : 1;
     }
     BTUINT32 handle = 0;
     if (args.size() != 2 || !parseHandle(args[1], &handle)) {

@@ -3,13 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "pm_paths.h"
 #include "temporary_dir.h"
 
 namespace pmtest {
@@ -25,11 +25,12 @@ DaemonRoot::DaemonRoot() : dir_(corvtest::makeTemporaryDir("pmdaemon-root")) {
     std::filesystem::create_directories(path("/etc/pm/sleep.d"));
     writeFile(sysState(), "");
     writeFile(devState(), "");
-    setenv("PMDAEMON_ROOT", dir_.c_str(), 1);
+    set_pm_root(dir_);
 }
 
+// The prefix stays: a thread of the daemon still running writes into a folder that is
+// gone, never into the real paths.
 DaemonRoot::~DaemonRoot() {
-    unsetenv("PMDAEMON_ROOT");
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
 }

@@ -1,5 +1,6 @@
-// A temporary root for the daemon (PMDAEMON_ROOT): the install folder with both state
-// files, the sleep-hook folder, and optionally the radio device's rfkill entry.
+// A temporary root for the daemon, set as its root prefix in this process: the install
+// folder with both state files, the sleep-hook folder, and optionally the radio
+// device's rfkill entry.
 #pragma once
 
 #include <string>
@@ -8,7 +9,7 @@ namespace pmtest {
 
 class DaemonRoot {
 public:
-    DaemonRoot();  // sets PMDAEMON_ROOT
+    DaemonRoot();  // sets the daemon's root prefix
     ~DaemonRoot();
     DaemonRoot(const DaemonRoot&) = delete;
     DaemonRoot& operator=(const DaemonRoot&) = delete;

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -17,6 +16,7 @@
 #include "pm_event.h"
 #include "pm_threads.h"
 #include "queue_probe.h"
+#include "uevent.h"
 
 using pmtest::Types;
 
@@ -42,14 +42,13 @@ class Hotplug : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(socketpair(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0, pair_), 0);
-        setenv("PMDAEMON_UEVENT_FD", std::to_string(pair_[1]).c_str(), 1);
+        set_uevent_source(pair_[1]);
         ASSERT_TRUE(start_detect_thread(PM_THREAD_HOTPLUG));
     }
     void TearDown() override {
         stop_detect_thread(PM_THREAD_HOTPLUG);  // closes its end
         stop_detect_thread(PM_THREAD_FILE_STATUS);
         close(pair_[0]);
-        unsetenv("PMDAEMON_UEVENT_FD");
     }
 
     void send(const std::string& message) {

@@ -1,6 +1,7 @@
-// The programs as installed: pmdaemon_setup puts the daemon's files in place, and
-// pmdaemon itself, against a temporary root and the private bus, starts the stand-in
-// service, starts it again after it was killed, and carries a sleep through to it.
+// The programs as the tests build them (the installed code with its seams taken from the
+// environment): pmdaemon_setup puts the daemon's files in place, and pmdaemon itself,
+// against a temporary root and the private bus, starts the stand-in service, starts it
+// again after it was killed, and carries a sleep through to it.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -79,6 +80,7 @@ protected:
     void SetUp() override {
         corvtest::TestBus::instance();
         stateDir = corvtest::makeTemporaryDir("pmdaemon-service");
+        setenv("PMDAEMON_ROOT", root.dir().c_str(), 1);
         setenv("PMDAEMON_SERVER_CHECK",
                "dbus-send --system --print-reply --dest=org.freedesktop.DBus "
                "/org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:com.zel.corvane "
@@ -95,7 +97,7 @@ protected:
         output = root.path("/daemon.log");
         int log = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         ASSERT_GE(log, 0);
-        ASSERT_TRUE(daemon.start({PMDAEMON_PATH}, {uevents[1]}, log));
+        ASSERT_TRUE(daemon.start({PMDAEMON_TESTABLE_PATH}, {uevents[1]}, log));
         close(log);
         close(uevents[1]);
     }
@@ -174,7 +176,7 @@ TEST(Setup, PutsEveryFileTheDaemonNeedsInPlace) {
     setenv("PMDAEMON_ROOT", root.c_str(), 1);
     for (int run = 0; run < 2; ++run) {  // a second run keeps what is there
         corvtest::ChildProcess setup;
-        ASSERT_TRUE(setup.start({PMDAEMON_SETUP_PATH}));
+        ASSERT_TRUE(setup.start({PMDAEMON_SETUP_TESTABLE_PATH}));
         ASSERT_TRUE(setup.waitExit(5000));
         EXPECT_TRUE(WIFEXITED(setup.status()) && WEXITSTATUS(setup.status()) == 0);
         struct stat info {};

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -14,7 +13,9 @@
 #include "output_capture.h"
 #include "pm_threads.h"
 #include "queue_probe.h"
+#include "server_monitor.h"
 #include "stand_in.h"
+#include "uevent.h"
 
 namespace {
 
@@ -22,8 +23,8 @@ TEST(Threads, DestroyEndsEveryThread) {
     pmtest::DaemonRoot root;
     int pair[2];
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0, pair), 0);
-    setenv("PMDAEMON_UEVENT_FD", std::to_string(pair[1]).c_str(), 1);
-    setenv("PMDAEMON_SERVER_CHECK", "true", 1);  // the service runs: nothing to start
+    set_uevent_source(pair[1]);
+    set_server_commands("true", "false");  // the service runs: nothing to start
     pmtest::OutputCapture out(STDOUT_FILENO);
     ASSERT_TRUE(dispatch_pm_events());
     create_detect_threads();

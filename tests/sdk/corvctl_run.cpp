@@ -1,11 +1,22 @@
 #include "corvctl_run.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace corvtest {
 
-Outcome corvctl(const std::vector<std::string>& args) {
+namespace {
+
+std::vector<std::string> commandLine(const std::vector<std::string>& args) {
     std::vector<std::string> argv{CORVCTL_PATH};
     argv.insert(argv.end(), args.begin(), args.end());
-    return runProgram(argv);
+    return argv;
+}
+
+}  // namespace
+
+Outcome corvctl(const std::vector<std::string>& args) {
+    return runProgram(commandLine(args));
 }
 
 Outcome shell(const std::string& line) {
@@ -16,6 +27,15 @@ Outcome shell(const std::string& line) {
         command.replace(at, 7, path);
     }
     return runProgram({"/bin/sh", "-c", command});
+}
+
+bool startCorvctl(ChildProcess& process, const std::vector<std::string>& args,
+                  const std::string& outputFile) {
+    int output = open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (output < 0) return false;
+    bool started = process.start(commandLine(args), {}, output);
+    close(output);
+    return started;
 }
 
 }  // namespace corvtest

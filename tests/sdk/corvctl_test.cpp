@@ -15,8 +15,12 @@ using corvtest::shell;
 
 namespace {
 
-
-class Corvctl : public corvtest::ServiceTest {};
+class Corvctl : public corvtest::ServiceTest {
+protected:
+    void TearDown() override {
+        if (!service.running()) service.start();
+    }
+};
 
 TEST_F(Corvctl, InfoShowsTheAdapterAsPeopleWriteIt) {
     Outcome run = corvctl({"info"});
@@ -119,6 +123,65 @@ TEST_F(Corvctl, ShortcutsAreAddedConnectedAndDeleted) {
     EXPECT_NE(gone.err.find("(result 4)"), std::string::npos) << gone.err;
     EXPECT_EQ(exitCode(corvctl({"shortcut", "rename", handle})), 2);
     EXPECT_EQ(exitCode(corvctl({"shortcut", "add", "Nova Phone", "999"})), 1);
+}
+
+// A command of every family: the adapter, devices, services and connections, shortcuts,
+// file transfer and the profiles.
+TEST_F(Corvctl, EveryCommandFailsWhenTheServiceIsAbsent) {
+    service.stop();
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"info"}, {"name"}, {"power", "on"}, {"discover", "1"}, {"devices"},
+             {"pair", "Nova Phone"}, {"services", "Nova Phone"}, {"servers"},
+             {"connect", "Nova Phone", "0x1101"}, {"connections"}, {"shortcuts"},
+             {"shortcut", "connect", "1"}, {"ftp", "1", "pwd"}, {"push", "Nova Phone", "/etc/hostname"},
+             {"dial", "1", "*99#"}, {"hangup"}}) {
+        Outcome run = corvctl(args);
+        EXPECT_EQ(exitCode(run), 1) << args[0];
+        EXPECT_NE(run.err.find("corvctl: the Bluetooth service is not running"), std::string::npos)
+            << args[0] << ": " << run.err;
+        EXPECT_EQ(run.out, "") << args[0];
+    }
+}
+
+// Calls that fail on the bus, and answers that refuse, in the middle of a command: it
+// says which part failed and exits 1, whatever it printed before.
+TEST_F(Corvctl, ACallThatFailsMidwayFailsTheCommand) {
+    Outcome connect = corvctl({"connect", "Nova Phone", "0x1106"});
+    ASSERT_EQ(exitCode(connect), 0) << connect.err;
+    std::string connection = connect.out.substr(11, connect.out.size() - 12);
+    ASSERT_EQ(exitCode(corvctl({"shortcut", "add", "Nova Phone", "4"})), 0);
+
+    corvtest::ReplyOverride broken;
+    broken.error = "org.freedesktop.DBus.Error.Failed";
+    broken.message = "the stand-in fails this call";
+    corvtest::ReplyOverride refused;
+    refused.result = 4;
+    struct Case {
+        const char* interface;
+        const char* method;
+        const corvtest::ReplyOverride& reply;
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"btsdklocal", "get_discovery_mode", broken, {"info"}, "cannot read the discovery mode"},
+        {"btsdkrmt", "is_device_paired", refused, {"devices"}, "cannot describe every known device"},
+        {"btsdkrmt", "end_enum_remote_device", refused, {"trust", "Nova Phone"},
+         "cannot list the known devices (result 4)"},
+        {"btsdksvc", "get_server_status", broken, {"servers"}, "cannot read the status of every server"},
+        {"btsdkconn", "end_enum_connection", refused, {"connections"}, "cannot list the connections (result 4)"},
+        {"btsdkshc", "get_shortcut_property", broken, {"shortcuts"}, "cannot read every shortcut"},
+        {"btsdkftp", "get_rmt_dir", broken, {"ftp", connection, "ls"}, "cannot read the current folder"},
+        {"btsdkopp", "push_obj", broken, {"push", "Nova Phone", "/etc/hostname"}, "cannot push /etc/hostname"},
+    };
+    for (const Case& c : cases) {
+        service.clearReplies();
+        service.setReply(c.interface, c.method, c.reply);
+        Outcome run = corvctl(c.args);
+        EXPECT_EQ(exitCode(run), 1) << c.method << ": " << run.out;
+        EXPECT_NE(run.err.find(std::string("corvctl: ") + c.message), std::string::npos)
+            << c.method << ": " << run.err;
+    }
 }
 
 }  // namespace

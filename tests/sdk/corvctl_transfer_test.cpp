@@ -1,7 +1,15 @@
-// corvctl's file-transfer, push and dial commands against the stand-in service's worlds.
+// corvctl's file-transfer, push and dial commands against the stand-in service's worlds,
+// and Ctrl-C cancelling a transfer under way.
+#include <signal.h>
+#include <sys/wait.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "corvctl_run.h"
@@ -11,6 +19,7 @@
 using corvtest::corvctl;
 using corvtest::exitCode;
 using corvtest::Outcome;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -87,6 +96,88 @@ TEST_F(Corvctl, DialOutThroughADialUpShortcut) {
     EXPECT_EQ(exitCode(busy), 1);
     EXPECT_NE(busy.err.find("(result 12)"), std::string::npos) << busy.err;
     service.loadScenario(CORVANE_SCENARIOS_DIR "/default.ini");
+}
+
+// Ctrl-C in the default world, which moves 128 KiB/s: a 4 MiB file would take half a
+// minute, so its transfer still runs when corvctl is interrupted.
+class Interrupted : public corvtest::ServiceTest {
+protected:
+    void SetUp() override {
+        service.loadScenario(CORVANE_SCENARIOS_DIR "/default.ini");
+        char pattern[] = "/tmp/corvctl-cancel-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        local_ = pattern;
+        phone_ = fs::path(service.stateDir()) / "devices/phone";
+    }
+    void TearDown() override { fs::remove_all(local_); }
+
+    static void writeLargeFile(const fs::path& path) {
+        std::ofstream(path, std::ios::binary) << std::string(4 << 20, 'x');
+    }
+    static std::string readFile(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::string connectPhone() {
+        Outcome connect = corvctl({"connect", "Nova Phone", "0x1106"});
+        EXPECT_EQ(exitCode(connect), 0) << connect.err;
+        return connect.out.substr(11, connect.out.size() - 12);
+    }
+
+    // Runs corvctl until its progress line shows that the transfer has started and the
+    // partial file is there, and sends it SIGINT. corvctl must end promptly with the
+    // status of a cancelled transfer, telling the service's result for "VERB NAME"; the
+    // service must have been asked to cancel (on the interface, such as "btsdkftp") and
+    // the partial file must be gone.
+    void expectCancelled(const std::vector<std::string>& args, const fs::path& partial,
+                         const std::string& verbAndName, const std::string& interface) {
+        corvtest::ChildProcess process;
+        const fs::path output = local_ / "corvctl.out";
+        ASSERT_TRUE(corvtest::startCorvctl(process, args, output.string()));
+        ASSERT_TRUE(corvtest::waitFor(
+            [&] { return readFile(output).find(" bytes ") != std::string::npos && fs::exists(partial); },
+            20000))
+            << readFile(output);
+        process.signal(SIGINT);
+        auto sent = std::chrono::steady_clock::now();
+        ASSERT_TRUE(process.waitExit(5000)) << readFile(output);
+        EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(3));
+        int status = process.status();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << "wait status " << status;
+        std::string printed = readFile(output);
+        EXPECT_NE(printed.find("corvctl: " + verbAndName + " cancelled (result 8)"), std::string::npos)
+            << printed;
+        bool asked = false;
+        for (const corvtest::RecordedCall& call : service.calls())
+            asked |= call.method == "cancel_transfer" && call.interface.find(interface) != std::string::npos;
+        EXPECT_TRUE(asked);
+        EXPECT_FALSE(fs::exists(partial));
+    }
+
+    fs::path local_, phone_;  // the phone's folder in the service's state folder
+};
+
+TEST_F(Interrupted, CtrlCCancelsAGetAndItsPartialFileIsGone) {
+    writeLargeFile(phone_ / "files/large.bin");
+    const fs::path target = local_ / "large.bin";
+    expectCancelled({"ftp", connectPhone(), "get", "large.bin", target.string()}, target,
+                    "get large.bin", "btsdkftp");
+}
+
+TEST_F(Interrupted, CtrlCCancelsAPutAndItsPartialFileIsGone) {
+    const fs::path source = local_ / "large.bin";
+    writeLargeFile(source);
+    expectCancelled({"ftp", connectPhone(), "put", source.string(), "copy.bin"},
+                    phone_ / "files/copy.bin", "put " + source.string(), "btsdkftp");
+}
+
+TEST_F(Interrupted, CtrlCCancelsAPushAndItsPartialFileIsGone) {
+    const fs::path source = local_ / "large.bin";
+    writeLargeFile(source);
+    expectCancelled({"push", "Nova Phone", source.string()}, phone_ / "inbox/large.bin",
+                    "push " + source.string(), "btsdkopp");
 }
 
 }  // namespace
