@@ -1,12 +1,24 @@
 /* Start and stop of the client library, its bus connections, threads and area proxies.
  *
- * Threads and main contexts: Btsdk_ClientInit starts a drive-signal thread that iterates
- * GLib's default main context, so signals and replies of the shared connection are
- * dispatched without help from the application. An application that runs its own loop
- * on the default context declares it before Btsdk_ClientInit, with
- * CorvClientUseAppMainLoop(1) or the environment variable CORVCLIENT_APP_MAIN_LOOP=1;
- * then no drive-signal thread is started. Either way each iteration of the drive-signal
- * thread acquires the context first, so the two never dispatch it at the same time.
+ * Threads and main contexts: Btsdk_ClientInit opens a private system-bus connection of the
+ * library's own. Unless the application declared that it iterates GLib's default main
+ * context itself, the connection is attached to a context of the library's own, which the
+ * drive-signal thread iterates: signals and replies are dispatched there, under the call
+ * mutex, whatever loop the application runs, and the application's own sources (a Qt
+ * event dispatcher's timers, posted events and sockets) are never dispatched on the
+ * library's thread. An application that runs its own loop on the default context may
+ * declare it before Btsdk_ClientInit, with CorvClientUseAppMainLoop(1) or the environment
+ * variable CORVCLIENT_APP_MAIN_LOOP=1: then no drive-signal thread is started and the
+ * connection is attached to the default context, so callbacks run on the loop's thread.
+ *
+ * A bus that goes away: calls return their preset quietly while the library's connection
+ * is gone. Once the bus is back, Btsdk_ClientUninit and Btsdk_ClientInit start the library
+ * on a new connection; the proxies of the areas that had callbacks registered are made
+ * again with their subscriptions, so the callbacks keep arriving without registering
+ * again. (While only the service restarts, proxies follow its name and nothing is needed.)
+ *
+ * Registrations: a callback registration returns once the bus holds the subscription, so
+ * a signal that the service sends right afterwards reaches the callback.
  *
  * Test seam: CORVCLIENT_CALL_TIMEOUT_MS, when set to a positive number, replaces the
  * default call timeout of every proxy made afterwards (60000 ms, or the D-Bus default

@@ -4,9 +4,19 @@
  * Blocking transfers (Btsdk_FTPGetFile, ..., Btsdk_OPPPushObj, Btsdk_OPPPullObj) end with
  * the result of the service's completion signal. They never wait for ever: they end
  * with 770 when the service leaves the bus, or when neither progress nor completion has
- * been reported for 120 s (each progress report starts that time again, so a slow but
- * progressing transfer is never cut short). The test seam CORVCLIENT_CALL_TIMEOUT_MS,
- * when set, replaces the 120 s. */
+ * been reported for 120 s (each progress report of the transfer starts that time again,
+ * so a slow but progressing transfer is never cut short). The test seam
+ * CORVCLIENT_CALL_TIMEOUT_MS, when set, replaces the 120 s.
+ *
+ * The service's status and completion signals name no connection, so the library tells
+ * transfers apart by what they carry: a status report counts for a transfer when its file
+ * name is one of the transfer's two paths, has the base name of one, or lies under one
+ * (the files of a folder); the wait hears reports whether or not a status callback is
+ * registered. It cannot tell apart two transfers of files of the same name, nor a
+ * transfer from a device sending a file of that name. One completion signal ends every
+ * transfer waiting in the process; a transfer that the service refused at once (its call
+ * answered a non-zero result) does not take a completion of 0 as its own success but
+ * returns the refusal. */
 #ifndef CORVCLIENT_BTSDK_FTP_H
 #define CORVCLIENT_BTSDK_FTP_H
 

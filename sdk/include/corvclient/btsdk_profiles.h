@@ -20,6 +20,8 @@ BTSDK_API BTRESULT Btsdk_DunDial(const char* text1, const char* text2, const cha
 BTSDK_API BTRESULT Btsdk_DunHangUp(void);
 
 /* PAN event receiver: (event, length, data valid during the call). */
+/* data holds `length` bytes: as many as the event's length word says, but never more
+ * than the event carried. */
 typedef void (*BtsdkPanEventCallback)(BTUINT16 event, BTUINT16 length, BTUINT8* data);
 
 /* role is 0x1115, 0x1116 or 0x1117 (772 otherwise); 0 when the service cannot be asked. */
