@@ -1,6 +1,6 @@
 // File transfer through the client library against the stand-in service's folder trees:
-// a tree down and up again byte for byte, a cancelled transfer, and the service dying
-// under a blocking transfer.
+// a tree down and up again byte for byte, a cancelled transfer, a refused one, and the
+// service dying under a blocking transfer.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -106,6 +106,28 @@ TEST_F(FileTransferWorld, ACancelledTransferFailsAndTheNextOneWorks) {
     ASSERT_EQ(Btsdk_FTPGetFile(connection_, "/notes.txt", (local_ / "notes.txt").c_str()), BTSDK_OK);
     EXPECT_EQ(fs::file_size(local_ / "notes.txt"),
               fs::file_size(fs::path(CORVANE_SCENARIOS_DIR) / "files/phone/notes.txt"));
+}
+
+// A second get on the busy connection is refused: it returns the refusal, not the first
+// get's success, and no file comes of it; the first get completes whole.
+TEST_F(FileTransferWorld, ASecondGetOnABusyConnectionFails) {
+    connectPhone();
+    auto first = startPictureGet();
+    ASSERT_TRUE(corvtest::waitFor([] { return s_reports.load() >= 2; }));
+    BTRESULT second = Btsdk_FTPGetFile(connection_, "/notes.txt", (local_ / "notes.txt").c_str());
+    EXPECT_NE(second, BTSDK_OK);
+    EXPECT_NE(second, BTSDK_ER_FAIL);  // the service's busy answer, not a lost wait
+    EXPECT_FALSE(fs::exists(local_ / "notes.txt"));
+    EXPECT_EQ(first.get(), BTSDK_OK);
+    EXPECT_EQ(fs::file_size(local_ / "picture.bmp"),
+              fs::file_size(fs::path(CORVANE_SCENARIOS_DIR) / ("files/phone" + std::string(kPicture))));
+}
+
+// A get on a connection the service does not know ends at once with its answer.
+TEST_F(FileTransferWorld, AGetOnAnUnknownConnectionEndsAtOnce) {
+    auto start = Clock::now();
+    EXPECT_EQ(Btsdk_FTPGetFile(9999, "/notes.txt", (local_ / "notes.txt").c_str()), 4u);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
 }
 
 TEST_F(FileTransferWorld, TheServiceDyingEndsABlockingGetAtOnce) {
