@@ -13,6 +13,8 @@
 #include "sdk_tasks.h"
 #include "server_list.h"
 #include "service_list.h"
+#include "service_notice.h"
+#include "service_watch.h"
 #include "shortcut_list.h"
 #include "skin_icons.h"
 #include "ui_main_window.h"
@@ -39,6 +41,9 @@ MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()), tasks_(std::
     services_ = new ServiceList(ui_->serviceList);
     shortcuts_ = new ShortcutList(ui_->shortcutList);
     pairing_ = new Pairing(tasks_.get(), this);
+    watch_ = new ServiceWatch(this);
+    notice_ = new ServiceNotice(ui_->centralWidget);
+    ui_->centralLayout->insertWidget(0, notice_);
     ui_->mainSplitter->setSizes({350, 330, 520});
     // Names take the room that the status and class words leave.
     for (QTreeWidget* view : {ui_->serverList, ui_->serviceList, ui_->shortcutList}) {
@@ -106,6 +111,8 @@ void MainWindow::connectIndications() {
     connect(services_, &ServiceList::shortcutsChanged, shortcuts_, &ShortcutList::reload);
     connect(tasks_.get(), &SdkTasks::browsed, this, &MainWindow::browsed);
     connect(pairing_, &Pairing::finished, this, &MainWindow::paired);
+    connect(watch_, &ServiceWatch::left, this, &MainWindow::serviceLeft);
+    connect(watch_, &ServiceWatch::returned, this, &MainWindow::serviceReturned);
 }
 
 void MainWindow::refresh() {
@@ -137,13 +144,33 @@ void MainWindow::discover() {
 }
 
 void MainWindow::discoveryDone() {
+    endDiscovery();
+    devices_->reload();
+    say(tr("Discovery complete: %n device(s)", nullptr, ui_->deviceList->count()));
+    Q_EMIT discoveryFinished();
+}
+
+void MainWindow::endDiscovery() {
     discovering_ = false;
     discoveryClock_.stop();
     ui_->discoverProgress->hide();
     ui_->actionDiscover->setText(tr("&Discover"));
-    devices_->reload();
-    say(tr("Discovery complete: %n device(s)", nullptr, ui_->deviceList->count()));
-    Q_EMIT discoveryFinished();
+}
+
+// The panes keep what they showed, greyed; the status message stays until the service is back.
+void MainWindow::serviceLeft() {
+    endDiscovery();  // its completion will not come
+    ui_->mainSplitter->setEnabled(false);
+    notice_->showStopped();
+    statusBar()->showMessage(notice_->text());
+    updateActions();
+}
+
+void MainWindow::serviceReturned() {
+    ui_->mainSplitter->setEnabled(true);
+    notice_->showRunning();
+    say(notice_->text());
+    refresh();
 }
 
 void MainWindow::deviceSelected(quint32 device) {
@@ -197,9 +224,11 @@ void MainWindow::paired(quint32 device, quint32 result) {
 
 void MainWindow::updateActions() {
     quint32 device = devices_->selectedDevice();
-    bool ready = adapter_->ready();
+    bool present = watch_->present();
+    bool ready = present && adapter_->ready();
     ui_->actionDiscover->setEnabled(ready);
     ui_->actionPair->setEnabled(ready && device && !pairing_->busy(device));
     ui_->actionBrowse->setEnabled(ready && device && !browsing_);
-    ui_->actionCreateShortcut->setEnabled(services_->selectedService() != 0);
+    ui_->actionCreateShortcut->setEnabled(present && services_->selectedService() != 0);
+    ui_->actionRefresh->setEnabled(present);
 }

@@ -1,7 +1,8 @@
 // The manager's main window: the adapter and the local servers, the devices, the
 // selected device's services and the shortcuts, with discovery, pairing, browsing and
 // shortcut making. Everything here runs on the user-interface thread; the library's
-// indications arrive through SdkBridge and the long calls go through SdkTasks.
+// indications arrive through SdkBridge and the long calls go through SdkTasks. While the
+// Bluetooth service is gone (ServiceWatch) the window says so and greys what needs it.
 #pragma once
 
 #include <QMainWindow>
@@ -19,6 +20,8 @@ class Pairing;
 class SdkTasks;
 class ServerList;
 class ServiceList;
+class ServiceNotice;
+class ServiceWatch;
 class ShortcutList;
 
 class MainWindow : public QMainWindow {
@@ -48,6 +51,9 @@ private:
     void connectIndications();
     void deviceSelected(quint32 device);
     void discoveryDone();
+    void endDiscovery();
+    void serviceLeft();
+    void serviceReturned();
     void browsed(quint32 device, quint32 result);
     void paired(quint32 device, quint32 result);
     void updateActions();
@@ -61,6 +67,8 @@ private:
     ServiceList* services_ = nullptr;
     ShortcutList* shortcuts_ = nullptr;
     Pairing* pairing_ = nullptr;
+    ServiceWatch* watch_ = nullptr;
+    ServiceNotice* notice_ = nullptr;
     QTimer discoveryClock_;
     bool discovering_ = false;
     quint32 browsing_ = 0;  // the device being browsed

@@ -11,17 +11,8 @@
 
 namespace {
 
-QStringList names(const QListWidget* list) {
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i) all.append(list->item(i)->text());
-    return all;
-}
-
-QListWidgetItem* itemNamed(const QListWidget* list, const QString& name) {
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text() == name) return list->item(i);
-    return nullptr;
-}
+using hosttest::itemNamed;
+using hosttest::names;
 
 TEST(Discovery, TheDeviceListFillsAsTheInquiryFindsDevices) {
     corvtest::StandInService::instance().loadScenario(hosttest::scenario("devices_fast.ini"));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QThread>
 #include <QWidget>
 
@@ -30,4 +31,18 @@ QWidget* visibleWindow(const QString& objectName) {
     return nullptr;
 }
 
+QStringList names(const QListWidget* list) {
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i) all.append(list->item(i)->text());
+    return all;
+}
+
+QListWidgetItem* itemNamed(const QListWidget* list, const QString& name) {
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text() == name) return list->item(i);
+    return nullptr;
+}
+
 }  // namespace hosttest
+
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

@@ -1,12 +1,17 @@
 // Helpers of the manager's tests: the working folder that the test process's session
-// started in, and waiting while the user-interface thread goes on running its events.
+// started in, waiting while the user-interface thread goes on running its events, reading
+// list views, and QStrings in failure messages.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
+class QListWidget;
+class QListWidgetItem;
 class QWidget;
 
 namespace hosttest {
@@ -22,4 +27,11 @@ bool waitUntil(const std::function<bool()>& cond, int timeoutMs = 5000);
 // The visible top-level widget with this object name, or null.
 QWidget* visibleWindow(const QString& objectName);
 
+// The texts of the list's items in their order, and the item with this text (or null).
+QStringList names(const QListWidget* list);
+QListWidgetItem* itemNamed(const QListWidget* list, const QString& name);
+
 }  // namespace hosttest
+
+// Shows QStrings, and lists of them, as text in the tests' failure messages.
+void PrintTo(const QString& text, std::ostream* out);
