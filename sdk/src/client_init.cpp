@@ -35,6 +35,9 @@ int CorvClientInit(void) {
     corv::setSharedConnection(connection);
     g_dbus_connection = connection;
     g_dbus_connection2 = connection;
+    // A callback thread's private connection left from before loses the variable's
+    // reference; the thread keeps its own until it ends.
+    if (g_dbus_cbk_connection) dbus_g_connection_unref(g_dbus_cbk_connection);
     g_dbus_cbk_connection = connection;
     g_usleep(G_USEC_PER_SEC);
 
