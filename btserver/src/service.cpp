@@ -1,6 +1,7 @@
 #include "service.h"
 
 #include "areas/areas.h"
+#include "areas/connections.h"
 #include "profiles/profile_areas.h"
 #include "state/state.h"
 #include "transfers/transfers.h"
@@ -14,6 +15,7 @@ Service::Service(GDBusConnection* connection, World scenario, std::string stateD
       stateDir_(std::move(stateDir)),
       trace_(world_, signals_),
       dispatcher_(contract_, calls_, overrides_, timers_, trace_) {
+    connectScenarioDevices(world_);
     std::string error;
     if (!loadShortcuts(shortcutFile(stateDir_), world_, error))
         g_printerr("bt_server: no stored shortcuts kept: %s\n", error.c_str());
@@ -52,6 +54,7 @@ void Service::reset() {
     calls_.clear();
     trace_.reset();
     world_ = scenario_;
+    connectScenarioDevices(world_);
     storeShortcuts();
     transfers_.reset();
 }

@@ -50,8 +50,9 @@ public:
     TransferSessions& transfers() { return transfers_; }
 
     // Back to the scenario's world: no call log, no overrides, no pending answers; the
-    // stored shortcuts are the scenario's; transfers stop and the devices' folders are
-    // copied afresh.
+    // devices that the scenario's servers name are connected to them afresh; the stored
+    // shortcuts are the scenario's; transfers stop and the devices' folders are copied
+    // afresh.
     void reset();
     void useScenario(World scenario);
     // Writes the world's shortcuts to the state folder (a failure is logged).

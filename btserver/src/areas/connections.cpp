@@ -1,10 +1,10 @@
-// Making and ending connections: the device's connected flag and a local server's status
-// follow them.
+// Making and ending connections: the device's link and a local server's status follow them.
 #include "areas/connections.h"
 
 #include <algorithm>
 #include <vector>
 
+#include "areas/device_links.h"
 #include "core/core.h"
 #include "records/records.h"
 #include "service.h"
@@ -24,8 +24,10 @@ Connection& addConnection(World& world, uint32_t device, uint32_t service, uint1
     connection.incoming = incoming;
     connection.port = isSerialType(serviceClass) ? world.nextPort++ : 0;
     connection.startedUs = g_get_monotonic_time();
-    connection.traffic.setConnected(true, connection.startedUs);
-    world.device(device)->traffic.setConnected(true, connection.startedUs);
+    RemoteDevice& remote = *world.device(device);
+    if (!carriesTransfers(serviceClass))
+        connection.steadyPerSecond = remote.flowPerSecond;
+    openLink(remote, incoming);
     world.connections.push_back(connection);
     return world.connections.back();
 }
@@ -51,6 +53,8 @@ std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle)
         return "no server " + std::to_string(serverHandle);
     if (server->status == ServerStatus::Stopped)
         return "server " + std::to_string(serverHandle) + " is stopped";
+    if (!world.device(device)->inRange)
+        return "device " + std::to_string(device) + " is out of range";
     addConnection(world, device, server->handle, server->serviceClass, true);
     server->status = ServerStatus::InUse;
     return {};
@@ -90,8 +94,8 @@ bool endConnection(Service& service, uint32_t handle, bool event) {
     for (Shortcut& shortcut : world.shortcuts)
         if (shortcut.connection == handle)
             shortcut.connection = 0;
-    if (RemoteDevice* device = world.device(ended.device); device && !deviceStillUp)
-        device->traffic.setConnected(false, now);
+    if (RemoteDevice* device = world.device(ended.device))
+        leaveLink(*device, ended.traffic(now), !deviceStillUp);
     if (LocalServer* server = world.server(ended.service);
         ended.incoming && server && !serverStillUsed && server->status == ServerStatus::InUse)
         server->status = ServerStatus::Running;
@@ -102,12 +106,24 @@ bool endConnection(Service& service, uint32_t handle, bool event) {
     return true;
 }
 
-void dropServerConnections(Service& service, uint32_t server) {
+void dropConnections(Service& service, const std::function<bool(const Connection&)>& which) {
     std::vector<uint32_t> dropped;
     for (const Connection& connection : service.world().connections)
-        if (connection.incoming && connection.service == server)
+        if (which(connection))
             dropped.push_back(connection.handle);
     for (uint32_t handle : dropped) endConnection(service, handle, true);
+}
+
+void dropServerConnections(Service& service, uint32_t server) {
+    dropConnections(service, [server](const Connection& connection) {
+        return connection.incoming && connection.service == server;
+    });
+}
+
+void connectScenarioDevices(World& world) {
+    for (const LocalServer& server : world.servers)
+        for (uint32_t device : server.connectedAtStart)
+            acceptIncoming(world, device, server.handle);
 }
 
 void removeServer(Service& service, uint32_t server) {

@@ -1,5 +1,7 @@
-// Making and ending profile connections; the device's connected flag and a local
-// server's "in use" status follow them.
+// Making and ending profile connections; the device's link (device_links.h) and a local
+// server's "in use" status follow them. A connection of file transfer or object push
+// carries what its transfers move; any other carries its device's steady flow
+// (flowPerSecond) while it lasts.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +11,7 @@
 namespace btserver {
 
 class Service;
+struct Connection;
 struct World;
 
 // Connects to the known device's service of the class after the scenario's while, then
@@ -17,13 +20,17 @@ struct World;
 // answer. False, starting nothing, when the device is unknown.
 bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
                     std::function<void(uint32_t connection, uint32_t result)> done);
-// A remote device connects to a running local server: the server is then in use. The
-// error text, or empty when done.
+// A remote device in range connects to a running local server: the server is then in use.
+// The error text, or empty when done.
 std::string acceptIncoming(World& world, uint32_t device, uint32_t server);
+// Connects the devices that the scenario's servers name (connectedAtStart) to them.
+void connectScenarioDevices(World& world);
 // Ends the connection; false when there is none. The shortcuts connected through it are
 // no longer. `event` tells the client that the link dropped ("connection_event_ind" with
 // the connection's last property record).
 bool endConnection(Service& service, uint32_t handle, bool event);
+// Ends the connections that `which` picks, each as a dropped link.
+void dropConnections(Service& service, const std::function<bool(const Connection&)>& which);
 // Ends the remote devices' connections to the local server, each as a dropped link.
 void dropServerConnections(Service& service, uint32_t server);
 // Ends the remote devices' connections to the local server, then removes it.

@@ -16,7 +16,7 @@ constexpr uint32_t kEnumAll = 0, kEnumPaired = 1, kEnumConnected = 2;
 
 bool inMode(const RemoteDevice& device, uint32_t mode) {
     return mode == kEnumAll || (mode == kEnumPaired && device.paired) ||
-           (mode == kEnumConnected && device.traffic.connected());
+           (mode == kEnumConnected && device.link.up);
 }
 
 void storedDevices(Service& service, const CallPtr& call) {

@@ -1,6 +1,12 @@
 // The remote-device area's known devices: their addresses, classes, link quality, role,
 // parameter, traffic counters and connected flag; adding and forgetting devices.
+//
+// Signal strength and role are those of the device's link, so they are read only while it
+// is up, as an adapter measures them on its link: 5 when the device is out of range, 10
+// when it has no link. The role is the local adapter's (0 master, 1 slave). The traffic
+// counters are the link's (device_links.h), received first.
 #include "areas/areas.h"
+#include "areas/device_links.h"
 #include "core/core.h"
 #include "service.h"
 
@@ -14,6 +20,23 @@ void answerWord(Service& service, const CallPtr& call, Read read) {
     RemoteDevice* device = service.world().knownDevice(wordArg(call, 0));
     call->reply(g_variant_new("(uu)", device ? read(*device) : 0u,
                               device ? kResultOk : kResultUnknownHandle));
+}
+
+// 0 when the device's link is up, else why not.
+uint32_t linkResult(const RemoteDevice* device) {
+    if (!device)
+        return kResultUnknownHandle;
+    if (!device->inRange)
+        return kResultOutOfRange;
+    return device->link.up ? kResultOk : kResultNotConnected;
+}
+
+// Answers (value, result) for a known device with its link up, (0, why not) otherwise.
+template <typename Read>
+void answerLinkWord(Service& service, const CallPtr& call, Read read) {
+    RemoteDevice* device = service.world().knownDevice(wordArg(call, 0));
+    uint32_t result = linkResult(device);
+    call->reply(g_variant_new("(uu)", result == kResultOk ? read(*device) : 0u, result));
 }
 
 // Changes a known device with the call's second argument: (result).
@@ -56,7 +79,7 @@ void addRemoteDevices(Service& service) {
         answerWord(*s, call, [](const RemoteDevice& device) { return device.deviceClass; });
     });
     table.add(kRemoteInterface, "get_remote_device_role", [s](const CallPtr& call) {
-        answerWord(*s, call, [](const RemoteDevice& device) { return device.role; });
+        answerLinkWord(*s, call, [](const RemoteDevice& device) { return device.link.role; });
     });
     table.add(kRemoteInterface, "get_remote_device_param", [s](const CallPtr& call) {
         answerWord(*s, call, [](const RemoteDevice& device) { return device.param; });
@@ -65,8 +88,10 @@ void addRemoteDevices(Service& service) {
         changeDevice(*s, call, [](RemoteDevice& device, uint32_t role) {
             if (role > 1)
                 return kResultBadArgument;
-            device.role = role;
-            return kResultOk;
+            uint32_t result = linkResult(&device);
+            if (result == kResultOk)
+                device.link.role = role;
+            return result;
         });
     });
     table.add(kRemoteInterface, "set_remote_device_param", [s](const CallPtr& call) {
@@ -75,25 +100,23 @@ void addRemoteDevices(Service& service) {
             return kResultOk;
         });
     });
-    // The signal strength's byte: -52 dBm is 0xCC. Only a device in range can be measured.
+    // The signal strength's byte: -52 dBm is 0xCC.
     table.add(kRemoteInterface, "get_remote_rssi", [s](const CallPtr& call) {
-        RemoteDevice* device = s->world().knownDevice(wordArg(call, 0));
-        uint32_t result = !device           ? kResultUnknownHandle
-                          : device->inRange ? kResultOk
-                                            : kResultOutOfRange;
-        uint32_t rssi = result == kResultOk ? static_cast<uint8_t>(device->rssi) : 0;
-        call->reply(g_variant_new("(uu)", rssi, result));
+        answerLinkWord(*s, call, [](const RemoteDevice& device) {
+            return static_cast<uint32_t>(static_cast<uint8_t>(device.rssi));
+        });
     });
     table.add(kRemoteInterface, "remote_device_flow_statistic", [s](const CallPtr& call) {
         RemoteDevice* device = s->world().knownDevice(wordArg(call, 0));
-        int64_t now = g_get_monotonic_time();
-        call->reply(g_variant_new("(uuu)", device ? device->traffic.received(now) : 0u,
-                                  device ? device->traffic.sent(now) : 0u,
+        Traffic carried =
+            device ? linkTraffic(s->world(), *device, g_get_monotonic_time()) : Traffic{};
+        call->reply(g_variant_new("(uuu)", static_cast<uint32_t>(carried.received),
+                                  static_cast<uint32_t>(carried.sent),
                                   device ? kResultOk : kResultUnknownHandle));
     });
     table.add(kRemoteInterface, "is_device_connected", [s](const CallPtr& call) {
         RemoteDevice* device = s->world().knownDevice(wordArg(call, 0));
-        call->reply(g_variant_new("(u)", device && device->traffic.connected() ? 1u : 0u));
+        call->reply(g_variant_new("(u)", device && device->link.up ? 1u : 0u));
     });
     // A malformed address gets no handle (0).
     table.add(kRemoteInterface, "add_remote_device", [s](const CallPtr& call) {

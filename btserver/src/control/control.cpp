@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kErrorName = "com.zel.corvane.simctl.Error";
 
-// The remote-device events (SetInRange, SetConnected, RequestAuthorization,
+// The remote-device events (SetInRange, SetConnected, SetRssi, RequestAuthorization,
 // RequestConnection, ConnectToServer) are described in device_events.h. DropConnection
 // ends a connection as a lost link does: "connection_event_ind" with event 2. The files
 // that devices send (DevicePutsFile, DevicePushesFile) are described in transfer_events.h.
@@ -52,6 +52,10 @@ constexpr const char* kXml = R"xml(<node name="/com/zel/corvane/simctl">
     <method name="SetConnected">
       <arg name="device" type="s" direction="in"/>
       <arg name="connected" type="b" direction="in"/>
+    </method>
+    <method name="SetRssi">
+      <arg name="device" type="s" direction="in"/>
+      <arg name="rssi" type="i" direction="in"/>
     </method>
     <method name="RequestAuthorization">
       <arg name="device" type="s" direction="in"/>

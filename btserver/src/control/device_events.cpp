@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "areas/connections.h"
+#include "areas/device_links.h"
 #include "core/core.h"
 #include "records/records.h"
 #include "service.h"
@@ -19,7 +20,7 @@ RemoteDevice* namedDevice(World& world, const char* name) {
 }
 
 bool isDeviceEvent(const char* method) {
-    for (const char* event : {"SetInRange", "SetConnected", "RequestAuthorization",
+    for (const char* event : {"SetInRange", "SetConnected", "SetRssi", "RequestAuthorization",
                               "RequestConnection", "ConnectToServer"})
         if (strcmp(method, event) == 0)
             return true;
@@ -39,7 +40,13 @@ std::string runDeviceEvent(Service& service, const char* method, GVariant* args)
     } else if (strcmp(method, "SetConnected") == 0) {
         gboolean connected = FALSE;
         g_variant_get_child(args, 1, "b", &connected);
-        device->traffic.setConnected(connected, g_get_monotonic_time());
+        holdLink(service, *device, connected);
+    } else if (strcmp(method, "SetRssi") == 0) {
+        gint32 rssi = 0;
+        g_variant_get_child(args, 1, "i", &rssi);
+        if (rssi < INT8_MIN || rssi > INT8_MAX)
+            return "an RSSI of " + std::to_string(rssi) + " is not from -128 to 127";
+        device->rssi = static_cast<int8_t>(rssi);
     } else if (strcmp(method, "RequestAuthorization") == 0) {
         guint32 serviceHandle = 0;
         g_variant_get_child(args, 1, "u", &serviceHandle);

@@ -10,6 +10,7 @@
 #include "records/records.h"
 #include "service.h"
 #include "transfers/transfer_calls.h"
+#include "world/service_classes.h"
 
 namespace btserver {
 
@@ -40,6 +41,16 @@ std::string destination(Service& service, bool put, const std::string& name, std
     if (!plainName(name))
         return "the name " + name + " cannot name a file in the folder";
     return {};
+}
+
+// The device's connection to a local server of the class, which the file travels on; 0
+// when it has none.
+uint32_t incomingLink(const World& world, uint32_t device, uint16_t serviceClass) {
+    for (const Connection& connection : world.connections)
+        if (connection.incoming && connection.device == device &&
+            connection.serviceClass == serviceClass)
+            return connection.handle;
+    return 0;
 }
 
 }  // namespace
@@ -82,7 +93,9 @@ void runTransferEvent(Service& service, const char* method, GVariant* args,
                           g_variant_new("(@ay)", byteArray(record)));
         done({});
     };
-    service.transfers().keep(TransferJob::start(service, 0, {{source, target, name}},
+    uint32_t link =
+        incomingLink(service.world(), sender, put ? kFileTransferClass : kObjectPushClass);
+    service.transfers().keep(TransferJob::start(service, link, {{source, target, name, false}},
                                                 statusReports(service, signals), finish));
 }
 

@@ -11,8 +11,9 @@ Bytes connectionRecord(const Connection& connection, int64_t nowUs) {
     putWord32(image, 8, connection.service);
     putWord16(image, 12, connection.serviceClass);
     putWord32(image, 16, static_cast<uint32_t>((nowUs - connection.startedUs) / 1000));
-    putWord32(image, 20, connection.traffic.received(nowUs));
-    putWord32(image, 24, connection.traffic.sent(nowUs));
+    Traffic carried = connection.traffic(nowUs);
+    putWord32(image, 20, static_cast<uint32_t>(carried.received));
+    putWord32(image, 24, static_cast<uint32_t>(carried.sent));
     return image;
 }
 

@@ -21,8 +21,8 @@ Bytes deviceRecord(const RemoteDevice& device) {
     record[11] = device.trusted;
     putWord32(record, 12, device.deviceClass);
     record[16] = static_cast<uint8_t>(device.rssi);
-    record[17] = static_cast<uint8_t>(device.role);
-    record[18] = device.traffic.connected();
+    record[17] = static_cast<uint8_t>(device.link.role);
+    record[18] = device.link.up;
     record[19] = device.inRange;
     putWord32(record, 20, device.param);
     putUtf8Text(record, kNameOffset, kNameBytes, device.name);

@@ -8,8 +8,9 @@
 //       11     1  trusted (1) or not (0)
 //       12     4  class of device
 //       16     1  RSSI in dBm, signed
-//       17     1  role: 0 master, 1 slave
-//       18     1  connected (1) or not (0)
+//       17     1  the local adapter's role on the device's link (the last one when it is
+//                 down): 0 master, 1 slave
+//       18     1  connected: its link is up (1) or not (0)
 //       19     1  in range (1) or not (0)
 //       20     4  device parameter
 //       24    92  name in UTF-8, NUL-terminated and zero-filled; a longer name is cut at

@@ -32,6 +32,7 @@ const std::map<std::string, Command>& commands() {
         {"adapter", {"GetAdapter", 0, 0, "(a{sv})"}},
         {"range", {"SetInRange", 2, 2, "()"}},
         {"connected", {"SetConnected", 2, 2, "()"}},
+        {"rssi", {"SetRssi", 2, 2, "()"}},
         {"ask-authorization", {"RequestAuthorization", 2, 2, "()"}},
         {"ask-connection", {"RequestConnection", 3, 3, "()"}},
         {"connect-server", {"ConnectToServer", 2, 2, "()"}},
@@ -112,6 +113,13 @@ GVariant* switchValue(const std::string& word, const char* on, const char* off,
 GVariant* deviceEvent(const std::vector<std::string>& words, std::string& error) {
     const char* device = words[1].c_str();
     uint64_t service = 0, role = 0;
+    if (words[0] == "rssi") {
+        int64_t rssi = 0;
+        if (btserver::parseSigned(words[2], INT8_MIN, INT8_MAX, rssi))
+            return g_variant_new("(si)", device, static_cast<gint32>(rssi));
+        error = "expected an RSSI from -128 to 127, not " + words[2];
+        return nullptr;
+    }
     if (words[0] == "range" || words[0] == "connected") {
         bool range = words[0] == "range";
         GVariant* value = switchValue(words[2], range ? "in" : "on", range ? "out" : "off", error);
@@ -251,8 +259,9 @@ bool buildRequest(const std::vector<std::string>& words, Request& out, std::stri
         out.args = profileEvent(words, error);
         if (!out.args)
             return false;
-    } else if (words[0] == "range" || words[0] == "connected" || words[0] == "ask-authorization" ||
-               words[0] == "ask-connection" || words[0] == "connect-server") {
+    } else if (words[0] == "range" || words[0] == "connected" || words[0] == "rssi" ||
+               words[0] == "ask-authorization" || words[0] == "ask-connection" ||
+               words[0] == "connect-server") {
         out.args = deviceEvent(words, error);
         if (!out.args)
             return false;

@@ -41,8 +41,9 @@ std::string join(const std::string& folder, const std::string& name) {
     return folder == "/" ? "/" + name : folder + "/" + name;
 }
 
-// The folder `from` as `to`, its files named in reports by their path under `label`.
-bool planFolder(const std::string& from, const std::string& to, const std::string& label,
+// The folder `from` as `to`, its files named in reports by their path under `label`, sent
+// to the device when `put`.
+bool planFolder(const std::string& from, const std::string& to, const std::string& label, bool put,
                 Plan& plan) {
     plan.folders.push_back(to);
     std::error_code failure;
@@ -55,7 +56,7 @@ bool planFolder(const std::string& from, const std::string& to, const std::strin
             plan.folders.push_back(to + "/" + relative);
         else if (kind == FileKind::File)
             files.push_back({walk->path().string(), to + "/" + relative,
-                             label.empty() ? relative : label + "/" + relative});
+                             label.empty() ? relative : label + "/" + relative, put});
     }
     std::sort(files.begin(), files.end(),
               [](const TransferFile& a, const TransferFile& b) { return a.name < b.name; });
@@ -101,11 +102,13 @@ uint32_t planTransfer(const FtpLink& link, const std::string& local, const std::
         std::error_code failure;
         if (fs::equivalent(source, target, failure))
             return kResultBadArgument;  // writing it would wipe what is read
-        plan.files.push_back({source, target, label});
+        plan.files.push_back({source, target, label, direction.put});
         bool parentThere = kindOf(fs::path(target).parent_path().string()) == FileKind::Folder;
         return parentThere ? kResultOk : kResultFailed;
     }
-    return planFolder(source, target, label, plan) && makeFolders(plan) ? kResultOk : kResultFailed;
+    return planFolder(source, target, label, direction.put, plan) && makeFolders(plan)
+               ? kResultOk
+               : kResultFailed;
 }
 
 // get_file and get_dir (connection, remote, local); put_file and put_dir (connection,

@@ -40,7 +40,8 @@ uint32_t planPush(Service& service, const TransferLink& link, const std::string&
     if (!isFile(local))
         return kResultFailed;
     std::string name = fs::path(local).filename().string();
-    files.push_back({local, inboxFolder(service.stateDir(), *link.device) + "/" + name, name});
+    files.push_back(
+        {local, inboxFolder(service.stateDir(), *link.device) + "/" + name, name, true});
     return kResultOk;
 }
 
@@ -53,7 +54,7 @@ uint32_t planPull(Service& service, const TransferLink& link, const std::string&
     std::string card = cardFile(service.stateDir(), *link.device);
     std::string name = fs::path(card).filename().string();
     bool into = g_file_test(local.c_str(), G_FILE_TEST_IS_DIR);
-    files.push_back({card, into ? local + "/" + name : local, name});
+    files.push_back({card, into ? local + "/" + name : local, name, false});
     return kResultOk;
 }
 

@@ -97,6 +97,8 @@ void TransferJob::step() {
     if (std::ferror(in_) || std::fwrite(buffer.data(), 1, moved, out_) != moved)
         return stop(kResultFailed);
     done_ += moved;
+    if (Connection* link = service_.world().connection(connection_))
+        (file.outgoing ? link->moved.sent : link->moved.received) += moved;
     if (moved < buffer.size())
         size_ = done_;  // the file shrank while it was read
     if (done_ < size_) {

@@ -6,6 +6,9 @@
 // report of the transfer's first file and the last of its last file carry 0x100 beside
 // the flag (0x101), which tells them from those of the files in between.
 //
+// Each chunk counts to the connection's traffic, as sent or received by its file's
+// direction.
+//
 // The transfer finishes once: with 0 when every file is written, with 1 when a file
 // cannot be read or written or its connection has ended, or with the result it is stopped
 // with.
@@ -25,7 +28,8 @@ class Service;
 
 struct TransferFile {
     std::string source, target;
-    std::string name;  // as the reports give it
+    std::string name;       // as the reports give it
+    bool outgoing = false;  // sent to the remote device (a put or a push), else received
 };
 
 class TransferJob : public std::enable_shared_from_this<TransferJob> {
@@ -35,7 +39,8 @@ public:
     using Finish = std::function<void(uint32_t result)>;
 
     // Starts at once: the first report is sent before this returns. A connection of 0 is a
-    // remote device's transfer to this computer, which no connection's end stops.
+    // transfer on no connection that the stack knows (a remote device's to this computer
+    // while it has none to the server), which no connection's end stops.
     static std::shared_ptr<TransferJob> start(Service& service, uint32_t connection,
                                               std::vector<TransferFile> files, Report report,
                                               Finish finish);
@@ -43,7 +48,7 @@ public:
     TransferJob(const TransferJob&) = delete;
     TransferJob& operator=(const TransferJob&) = delete;
 
-    uint32_t connection() const { return connection_; }  // 0: a remote device's transfer
+    uint32_t connection() const { return connection_; }  // 0: none
     bool finished() const { return finished_; }
     size_t filesDone() const { return index_; }
     // Ends the transfer unfinished with the result.

@@ -1,28 +1,25 @@
-// The traffic counters of a remote device's link: while the device is connected they
-// grow at a steady rate, one per direction, in bytes (wrapping at 32 bits).
+// The bytes that links carry, one count per direction as the local adapter sees them.
 #pragma once
 
 #include <cstdint>
 
 namespace btserver {
 
-class LinkTraffic {
-public:
-    static constexpr uint64_t kReceivedPerSecond = 4000;
-    static constexpr uint64_t kSentPerSecond = 1000;
+struct Traffic {
+    uint64_t received = 0;
+    uint64_t sent = 0;
 
-    bool connected() const { return connected_; }
-    // Times are monotonic microseconds.
-    void setConnected(bool on, int64_t nowUs);
-    uint32_t received(int64_t nowUs) const;
-    uint32_t sent(int64_t nowUs) const;
-
-private:
-    uint64_t connectedUs(int64_t nowUs) const;
-
-    bool connected_ = false;
-    int64_t since_ = 0;       // when the current connection began
-    uint64_t earlierUs_ = 0;  // connected time of the connections before it
+    Traffic& operator+=(const Traffic& other) {
+        received += other.received;
+        sent += other.sent;
+        return *this;
+    }
 };
+
+// What a steady flow of `perSecond` bytes each way carries in `us` microseconds.
+inline Traffic steadyTraffic(const Traffic& perSecond, int64_t us) {
+    uint64_t elapsed = us > 0 ? static_cast<uint64_t>(us) : 0;
+    return {perSecond.received * elapsed / 1000000, perSecond.sent * elapsed / 1000000};
+}
 
 }  // namespace btserver

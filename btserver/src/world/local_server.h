@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "world/bluetooth_types.h"
 
@@ -18,6 +19,7 @@ struct LocalServer {
     uint16_t security = 0;  // any of the bits of 7: remote devices need a passkey
     uint16_t param = 0;     // the second parameter word, kept for the stack's users
     Bytes extension;        // as long as the server's class asks for
+    std::vector<uint32_t> connectedAtStart;  // devices connected to it when the world starts
 };
 
 }  // namespace btserver

@@ -1,6 +1,7 @@
 // A virtual remote device and the service records it offers.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,16 @@ struct RemoteService {
     std::vector<std::string> busyNumbers;  // dial-up: the numbers that answer busy
 };
 
+// The device's link with the local adapter while it is up: the connections with the device
+// ride on it. It comes up with the first of them, or when SetConnected holds it, and goes
+// down with the last one unless held.
+struct DeviceLink {
+    bool up = false;
+    bool held = false;  // up by SetConnected, with or without connections
+    uint32_t role = 0;  // the local adapter's role on it: 0 master, 1 slave
+    Traffic ended;      // what this link's connections that have ended carried
+};
+
 // How the device pairs: a PIN asked of the user, a numeric value that the user confirms,
 // a passkey shown to the user and typed on the device, or no user step at all.
 enum class PairingKind { Pin, Confirm, Passkey, None };
@@ -38,7 +49,7 @@ struct RemoteDevice {
     std::string name;
     BdAddr address{};
     uint32_t deviceClass = 0;
-    int8_t rssi = 0;
+    int8_t rssi = 0;  // signal strength in dBm, measured while the link is up
     bool paired = false;
     bool trusted = false;
     std::string pin;
@@ -48,10 +59,15 @@ struct RemoteDevice {
     uint32_t passkey = 0;        // the numeric value to confirm, or the passkey shown
     uint32_t nameDelayMs = 200;  // how long a name update takes
     uint32_t pairDelayMs = 300;  // how long the device takes for its own part of a pairing
-    uint32_t role = 0;           // 0 master, 1 slave
-    uint32_t param = 0;          // the device parameter, kept for the stack's users
-    Bytes linkKey;               // empty while not paired
-    LinkTraffic traffic;
+    // The local adapter's role on the device's links whatever side opens them (0 master,
+    // 1 slave); none: the side that opens a link is its master.
+    std::optional<uint32_t> localRole;
+    // Bytes a second that each of its connections other than file transfer and object push
+    // receives and sends while it lasts.
+    Traffic flowPerSecond{4000, 1000};
+    uint32_t param = 0;  // the device parameter, kept for the stack's users
+    Bytes linkKey;       // empty while not paired
+    DeviceLink link;
     std::vector<RemoteService> services;
     bool browsed = false;  // a service search found its services: they are enumerated
 

@@ -19,6 +19,7 @@ namespace {
 
 constexpr size_t kMaxPathBytes = 4096;  // the Files and Card paths
 constexpr size_t kMaxNumberBytes = 64;  // a phone number of Numbers or BusyNumbers
+constexpr size_t kMaxIdBytes = 255;     // a device's ID in a list
 
 void readAdapter(GroupReader& in, Adapter& adapter) {
     in.allow({"Name", "Address", "Class", "DiscoveryMode", "Powered", "LmpInfo"});
@@ -45,7 +46,8 @@ void readTiming(GroupReader& in, Timing& timing) {
 
 void readDevice(GroupReader& in, RemoteDevice& device) {
     in.allow({"Name", "Address", "Class", "Rssi", "Paired", "Trusted", "Pin", "InRange", "Known",
-              "Pairing", "Passkey", "NameDelay", "PairDelay", "Role", "Param"});
+              "Pairing", "Passkey", "NameDelay", "PairDelay", "LocalRole", "ReceiveRate",
+              "SendRate", "Param"});
     in.text("Name", RemoteDevice::kMaxNameBytes, device.name);
     in.address("Address", device.address);
     in.number("Class", 0, UINT32_MAX, device.deviceClass);
@@ -59,7 +61,12 @@ void readDevice(GroupReader& in, RemoteDevice& device) {
     in.number("Passkey", 0, 999999, device.passkey);
     in.number("NameDelay", 0, 600000, device.nameDelayMs);
     in.number("PairDelay", 0, 600000, device.pairDelayMs);
-    in.number("Role", 0, 1, device.role);
+    int localRole = -1;
+    in.choice("LocalRole", {"master", "slave"}, localRole);
+    if (localRole >= 0)
+        device.localRole = static_cast<uint32_t>(localRole);
+    in.number("ReceiveRate", 0, UINT32_MAX, device.flowPerSecond.received);
+    in.number("SendRate", 0, UINT32_MAX, device.flowPerSecond.sent);
     in.number("Param", 0, UINT32_MAX, device.param);
 }
 
@@ -77,14 +84,15 @@ void readService(GroupReader& in, RemoteService& service) {
     in.list("BusyNumbers", kMaxNumberBytes, service.busyNumbers);
 }
 
-void readServer(GroupReader& in, LocalServer& server) {
-    in.allow({"Class", "Name", "Status", "Security"});
+void readServer(GroupReader& in, LocalServer& server, std::vector<std::string>& connected) {
+    in.allow({"Class", "Name", "Status", "Security", "Connected"});
     in.number("Class", 0, UINT16_MAX, server.serviceClass);
     in.text("Name", RemoteService::kMaxNameBytes, server.name);
     uint32_t status = static_cast<uint32_t>(server.status);
     in.number("Status", 1, 3, status);
     server.status = static_cast<ServerStatus>(status);
     in.number("Security", 0, UINT16_MAX, server.security);
+    in.list("Connected", kMaxIdBytes, connected);
     server.extension.assign(serverExtensionBytes(server.serviceClass), 0);
 }
 
@@ -99,6 +107,22 @@ RemoteDevice* deviceWithId(World& world, const std::string& id) {
         if (device.id == id)
             return &device;
     return nullptr;
+}
+
+// The devices of the server's Connected key, which must be in range and stored, and the
+// server running.
+std::string connectAtStart(World& world, const std::vector<std::string>& ids, LocalServer& server) {
+    if (!ids.empty() && server.status == ServerStatus::Stopped)
+        return "Connected needs a running server (Status 1 or 3)";
+    for (const std::string& id : ids) {
+        RemoteDevice* device = deviceWithId(world, id);
+        if (!device)
+            return "Connected names no device given as [Device " + id + "]";
+        if (!device->inRange || !device->known)
+            return "Connected names device " + id + ", which is out of range or not stored";
+        server.connectedAtStart.push_back(device->handle);
+    }
+    return {};
 }
 
 // Reads the device groups when `devices`, else every other group.
@@ -133,7 +157,11 @@ bool readGroup(GKeyFile* file, const std::string& group, bool devices, World& wo
     } else if (!(name = suffix(group, "Server ")).empty()) {
         LocalServer server;
         server.handle = world.newHandle();
-        readServer(in, server);
+        std::vector<std::string> connected;
+        readServer(in, server, connected);
+        if (std::string fault = connectAtStart(world, connected, server);
+            error.empty() && !fault.empty())
+            error = "[" + group + "] " + fault;
         world.servers.push_back(server);
     } else {
         error = "[" + group + "] is not a known group";

@@ -1,6 +1,6 @@
 // The service classes that the simulated stack gives behaviour, and what follows from a
-// class: whether its connections get a COM port, and the size of a local server's
-// extension block.
+// class: whether its connections get a COM port, what they carry, and the size of a local
+// server's extension block.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +18,12 @@ constexpr uint16_t kHidClass = 0x1124;
 // Serial port and dial-up: their connections get a COM port.
 inline bool isSerialType(uint32_t serviceClass) {
     return serviceClass == kSerialPortClass || serviceClass == kDialUpClass;
+}
+
+// File transfer and object push: their connections carry what their transfers move, the
+// others a steady flow while they last.
+inline bool carriesTransfers(uint32_t serviceClass) {
+    return serviceClass == kFileTransferClass || serviceClass == kObjectPushClass;
 }
 
 // Headset (0x1108), headset audio gateway (0x1112), hands-free (0x111E) and hands-free

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "world/adapter.h"
+#include "world/link_traffic.h"
 #include "world/local_server.h"
 #include "world/profiles.h"
 #include "world/remote_device.h"
@@ -29,9 +30,17 @@ struct Connection {
     uint32_t service = 0;  // the remote service, or the local server when incoming
     uint16_t serviceClass = 0;
     bool incoming = false;
-    uint32_t port = 0;      // the COM port of a serial-type connection, else 0
-    int64_t startedUs = 0;  // monotonic
-    LinkTraffic traffic;
+    uint32_t port = 0;        // the COM port of a serial-type connection, else 0
+    int64_t startedUs = 0;    // monotonic
+    Traffic steadyPerSecond;  // its steady flow each way
+    Traffic moved;            // what its transfers moved
+
+    // What it has carried by the monotonic time.
+    Traffic traffic(int64_t nowUs) const {
+        Traffic carried = steadyTraffic(steadyPerSecond, nowUs - startedUs);
+        carried += moved;
+        return carried;
+    }
 };
 
 // A stored bookmark of one remote device's service: the fields of its property record.
