@@ -8,6 +8,7 @@
 #include "cvcommon/class_names.h"
 #include "device_list.h"
 #include "pairing.h"
+#include "profile_windows.h"
 #include "received_notice.h"
 #include "sdk_bridge.h"
 #include "sdk_tasks.h"
@@ -37,9 +38,10 @@ MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()), tasks_(std::
                                  ui_->powerButton},
                                 tasks_.get(), this);
     devices_ = new DeviceList(ui_->deviceList);
-    servers_ = new ServerList(ui_->serverList);
+    windows_ = new ProfileWindows(this);
+    servers_ = new ServerList(ui_->serverList, windows_);
     services_ = new ServiceList(ui_->serviceList);
-    shortcuts_ = new ShortcutList(ui_->shortcutList);
+    shortcuts_ = new ShortcutList(ui_->shortcutList, windows_);
     pairing_ = new Pairing(tasks_.get(), this);
     watch_ = new ServiceWatch(this);
     notice_ = new ServiceNotice(ui_->centralWidget);
@@ -68,8 +70,8 @@ MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()), tasks_(std::
 
 MainWindow::~MainWindow() {
     // Dialogs still open answer their requests as refusals, so that a pairing still
-    // running ends before the workers are waited for.
-    qDeleteAll(findChildren<QDialog*>());
+    // running ends before the workers are waited for. Their own dialogs go with them.
+    qDeleteAll(findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly));
     tasks_.reset();
 }
 
@@ -84,10 +86,33 @@ void MainWindow::setUpActions() {
     connect(ui_->actionBrowse, &QAction::triggered, this, [this] { browse(devices_->selectedDevice()); });
     connect(ui_->actionCreateShortcut, &QAction::triggered, this,
             [this] { services_->createShortcut(services_->selectedService()); });
+    connect(ui_->actionStatus, &QAction::triggered, this, &MainWindow::showSelectedStatus);
+    connect(ui_->actionProperties, &QAction::triggered, this,
+            [this] { windows_->showShortcutProperties(shortcuts_->selectedShortcut()); });
     connect(ui_->actionRefresh, &QAction::triggered, this, &MainWindow::refresh);
     connect(ui_->actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(ui_->serviceList, &QTreeWidget::currentItemChanged, this, &MainWindow::updateActions);
+    keepOneSelected();
     connect(adapter_, &AdapterPanel::readyChanged, this, &MainWindow::refresh);
+}
+
+// A server and a shortcut are never selected together, so that the menu's Status and
+// Properties have one item to act on.
+void MainWindow::keepOneSelected() {
+    for (QTreeWidget* view : {ui_->serverList, ui_->shortcutList}) {
+        QTreeWidget* other = view == ui_->serverList ? ui_->shortcutList : ui_->serverList;
+        connect(view, &QTreeWidget::currentItemChanged, this, [this, other](QTreeWidgetItem* current) {
+            if (current) other->setCurrentItem(nullptr);
+            updateActions();
+        });
+    }
+}
+
+void MainWindow::showSelectedStatus() {
+    if (quint32 server = servers_->selectedServer())
+        windows_->showServerStatus(server);
+    else if (quint32 shortcut = shortcuts_->selectedShortcut())
+        windows_->showShortcutStatus(shortcut);
 }
 
 void MainWindow::connectIndications() {
@@ -230,5 +255,7 @@ void MainWindow::updateActions() {
     ui_->actionPair->setEnabled(ready && device && !pairing_->busy(device));
     ui_->actionBrowse->setEnabled(ready && device && !browsing_);
     ui_->actionCreateShortcut->setEnabled(present && services_->selectedService() != 0);
+    ui_->actionStatus->setEnabled(present && (servers_->selectedServer() || shortcuts_->selectedShortcut()));
+    ui_->actionProperties->setEnabled(present && shortcuts_->selectedShortcut());
     ui_->actionRefresh->setEnabled(present);
 }

@@ -1,6 +1,7 @@
 // The manager's main window: the adapter and the local servers, the devices, the
 // selected device's services and the shortcuts, with discovery, pairing, browsing and
-// shortcut making. Everything here runs on the user-interface thread; the library's
+// shortcut making, and the status and properties windows of the selected server or
+// shortcut. Everything here runs on the user-interface thread; the library's
 // indications arrive through SdkBridge and the long calls go through SdkTasks. While the
 // Bluetooth service is gone (ServiceWatch) the window says so and greys what needs it.
 #pragma once
@@ -17,6 +18,7 @@ class MainWindow;
 class AdapterPanel;
 class DeviceList;
 class Pairing;
+class ProfileWindows;
 class SdkTasks;
 class ServerList;
 class ServiceList;
@@ -31,9 +33,11 @@ public:
     ~MainWindow() override;
 
     DeviceList* devices() const { return devices_; }
+    ServerList* servers() const { return servers_; }
     ServiceList* services() const { return services_; }
     ShortcutList* shortcuts() const { return shortcuts_; }
     Pairing* pairing() const { return pairing_; }
+    ProfileWindows* profileWindows() const { return windows_; }
 
     void discover();
     void browse(quint32 device);
@@ -56,6 +60,8 @@ private:
     void serviceReturned();
     void browsed(quint32 device, quint32 result);
     void paired(quint32 device, quint32 result);
+    void keepOneSelected();
+    void showSelectedStatus();
     void updateActions();
     void say(const QString& text);
 
@@ -67,6 +73,7 @@ private:
     ServiceList* services_ = nullptr;
     ShortcutList* shortcuts_ = nullptr;
     Pairing* pairing_ = nullptr;
+    ProfileWindows* windows_ = nullptr;
     ServiceWatch* watch_ = nullptr;
     ServiceNotice* notice_ = nullptr;
     QTimer discoveryClock_;

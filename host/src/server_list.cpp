@@ -8,15 +8,14 @@
 #include "cvcommon/class_names.h"
 #include "cvcommon/profile_plug_mng.h"
 #include "device_info.h"
+#include "item_rows.h"
 #include "plugin_menu.h"
+#include "profile_windows.h"
 #include "skin_icons.h"
 
 namespace {
 
 enum Column { kClass, kStatus };
-constexpr int kHandleRole = Qt::UserRole;
-
-quint32 serverOf(const QTreeWidgetItem* item) { return item ? item->data(kClass, kHandleRole).toUInt() : 0; }
 
 // A server shows under the name of its class; its own name leads its tool-tip.
 QTreeWidgetItem* serverItem(BTSVCHDL server, const BtsdkLocalServerAttr& attr) {
@@ -40,14 +39,14 @@ QTreeWidgetItem* serverItem(BTSVCHDL server, const BtsdkLocalServerAttr& attr) {
 
 }  // namespace
 
-ServerList::ServerList(QTreeWidget* view) : QObject(view), view_(view) {
+ServerList::ServerList(QTreeWidget* view, ProfileWindows* windows) : QObject(view), view_(view), windows_(windows) {
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QTreeWidget::customContextMenuRequested, this, &ServerList::showMenu);
     connect(view_, &QTreeWidget::itemDoubleClicked, this, &ServerList::runDefaultAction);
 }
 
 void ServerList::reload() {
-    quint32 selected = serverOf(view_->currentItem());
+    quint32 selected = handleOf(view_->currentItem());
     view_->clear();
     BTSDKHANDLE enumeration = Btsdk_StartEnumLocalServer();
     if (!enumeration) return;
@@ -64,20 +63,26 @@ void ServerList::reload() {
     Btsdk_EndEnumLocalServer(enumeration);
 }
 
+quint32 ServerList::selectedServer() const { return handleOf(view_->currentItem()); }
+
+void ServerList::showMenuOf(quint32 server) {
+    if (QTreeWidgetItem* item = selectRow(view_, server)) showMenu(view_->visualItemRect(item).center());
+}
+
 void ServerList::showMenu(const QPoint& pos) {
     QTreeWidgetItem* item = view_->itemAt(pos);
     if (!item) return;
-    quint32 server = serverOf(item);
+    quint32 server = handleOf(item);
     auto* start = new QAction(tr("Start server"));
     auto* stop = new QAction(tr("Stop server"));
     connect(start, &QAction::triggered, this, [server] { Btsdk_StartServer(server); });
     connect(stop, &QAction::triggered, this, [server] { Btsdk_StopServer(server); });
     QMenu* menu = popupMenu(view_, QStringLiteral("serverMenu"), ProfilePlugMng::GetLocalSvrActionList(server),
-                            {start, stop}, view_->viewport()->mapToGlobal(pos));
+                            {windows_->serverStatusAction(server), start, stop}, view_->viewport()->mapToGlobal(pos));
     connect(menu, &QMenu::triggered, this, &ServerList::reload, Qt::QueuedConnection);
 }
 
 void ServerList::runDefaultAction(QTreeWidgetItem* item) {
-    ProfilePlugMng::performLocalSvrDefaultAction(serverOf(item));
+    ProfilePlugMng::performLocalSvrDefaultAction(handleOf(item));
     QMetaObject::invokeMethod(this, &ServerList::reload, Qt::QueuedConnection);
 }

@@ -9,16 +9,15 @@
 #include "cvcommon/profile_plug_mng.h"
 #include "cvcommon/shortcut_helpers.h"
 #include "device_info.h"
+#include "item_rows.h"
 #include "plugin_menu.h"
+#include "profile_windows.h"
 #include "skin_icons.h"
 
 namespace {
 
 enum Column { kName, kDevice, kStatus };
-constexpr int kHandleRole = Qt::UserRole;
 constexpr BTUINT32 kMaxShortcuts = 256;
-
-quint32 shortcutOf(const QTreeWidgetItem* item) { return item ? item->data(kName, kHandleRole).toUInt() : 0; }
 
 QTreeWidgetItem* shortcutItem(BTSHCHDL shortcut) {
     BtsdkShortcutProperty property{};
@@ -43,14 +42,15 @@ QTreeWidgetItem* shortcutItem(BTSHCHDL shortcut) {
 
 }  // namespace
 
-ShortcutList::ShortcutList(QTreeWidget* view) : QObject(view), view_(view) {
+ShortcutList::ShortcutList(QTreeWidget* view, ProfileWindows* windows)
+    : QObject(view), view_(view), windows_(windows) {
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QTreeWidget::customContextMenuRequested, this, &ShortcutList::showMenu);
     connect(view_, &QTreeWidget::itemDoubleClicked, this, &ShortcutList::runDefaultAction);
 }
 
 void ShortcutList::reload() {
-    quint32 selected = shortcutOf(view_->currentItem());
+    quint32 selected = handleOf(view_->currentItem());
     view_->clear();
     BTSHCHDL handles[kMaxShortcuts];
     BTUINT32 count = Btsdk_GetAllShortCuts(handles, kMaxShortcuts);
@@ -62,28 +62,25 @@ void ShortcutList::reload() {
     }
 }
 
+quint32 ShortcutList::selectedShortcut() const { return handleOf(view_->currentItem()); }
+
 void ShortcutList::showMenuOf(quint32 shortcut) {
-    for (int i = 0; i < view_->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = view_->topLevelItem(i);
-        if (shortcutOf(item) != shortcut) continue;
-        view_->setCurrentItem(item);
-        showMenu(view_->visualItemRect(item).center());
-        return;
-    }
+    if (QTreeWidgetItem* item = selectRow(view_, shortcut)) showMenu(view_->visualItemRect(item).center());
 }
 
 void ShortcutList::showMenu(const QPoint& pos) {
     QTreeWidgetItem* item = view_->itemAt(pos);
     if (!item) return;
-    quint32 shortcut = shortcutOf(item);
+    quint32 shortcut = handleOf(item);
     auto* remove = new QAction(tr("Delete shortcut"));
     connect(remove, &QAction::triggered, this, [shortcut] { Btsdk_DeleteShortCut(shortcut); });
     QMenu* menu = popupMenu(view_, QStringLiteral("shortcutMenu"), ProfilePlugMng::GetActionListByShortcutHandle(shortcut),
-                            {remove}, view_->viewport()->mapToGlobal(pos));
+                            {windows_->shortcutStatusAction(shortcut), windows_->shortcutPropertiesAction(shortcut), remove},
+                            view_->viewport()->mapToGlobal(pos));
     connect(menu, &QMenu::triggered, this, &ShortcutList::reload, Qt::QueuedConnection);
 }
 
 void ShortcutList::runDefaultAction(QTreeWidgetItem* item) {
-    ProfilePlugMng::performDefaultActionByShortcut(shortcutOf(item));
+    ProfilePlugMng::performDefaultActionByShortcut(handleOf(item));
     QMetaObject::invokeMethod(this, &ShortcutList::reload, Qt::QueuedConnection);
 }

@@ -4,14 +4,17 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTreeWidget>
 
 #include <cstdio>
 
 #include "corvclient/btsdk.h"
 #include "device_list.h"
+#include "item_rows.h"
 #include "main_window.h"
 #include "pairing.h"
+#include "profile_windows.h"
 #include "service_list.h"
 #include "shortcut_list.h"
 #include "window_shot.h"
@@ -29,6 +32,24 @@ QDialog* openPinDialog(QWidget* window) {
 }
 
 QTreeWidget* shortcutView(QWidget* window) { return window->findChild<QTreeWidget*>(QStringLiteral("shortcutList")); }
+
+// The handle of the first row of the list (0: the list is empty).
+quint32 firstOf(QWidget* window, const QString& list) {
+    return handleOf(window->findChild<QTreeWidget*>(list)->topLevelItem(0));
+}
+
+// The status window on screen; a closed one lingers until its deletion.
+QDialog* shownStatus(QWidget* window) {
+    for (QDialog* status : window->findChildren<QDialog*>(QStringLiteral("profileStatus")))
+        if (status->isVisible()) return status;
+    return nullptr;
+}
+
+// Closes the modal window and the status window that an earlier step left open.
+void closeProfileWindows(QWidget* window) {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    if (QDialog* status = shownStatus(window)) status->close();
+}
 
 }  // namespace
 
@@ -75,11 +96,40 @@ Tour::Tour(MainWindow* window, const QString& folder) : QObject(window), window_
          [this] { return shortcutView(window_)->topLevelItemCount() > 0; }, 3000},
         {QStringLiteral("09-context-menu.png"),
          [this] {
-             QTreeWidget* view = shortcutView(window_);
-             if (view->topLevelItemCount())
-                 window_->shortcuts()->showMenuOf(view->topLevelItem(0)->data(0, Qt::UserRole).toUInt());
+             if (quint32 shortcut = firstOf(window_, QStringLiteral("shortcutList")))
+                 window_->shortcuts()->showMenuOf(shortcut);
          },
          [] { return QApplication::activePopupWidget() != nullptr; }, 3000},
+        {QStringLiteral("10-shortcut-status.png"),
+         [] {
+             // Chosen from the context menu that the previous step opened.
+             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+             if (!menu) return;
+             if (auto* status = menu->findChild<QAction*>(QStringLiteral("statusAction"))) status->trigger();
+             menu->close();
+         },
+         [this] { return shownStatus(window_) != nullptr; }, 3000},
+        {QStringLiteral("11-shortcut-properties.png"),
+         [this] {
+             closeProfileWindows(window_);
+             // Queued: the window is modal, and its loop runs the tour's next steps.
+             quint32 shortcut = firstOf(window_, QStringLiteral("shortcutList"));
+             ProfileWindows* windows = window_->profileWindows();
+             QMetaObject::invokeMethod(
+                 windows, [windows, shortcut] { windows->showShortcutProperties(shortcut); }, Qt::QueuedConnection);
+         },
+         [] {
+             QWidget* modal = QApplication::activeModalWidget();
+             return modal && modal->objectName() == QStringLiteral("profileProperties");
+         },
+         3000},
+        {QStringLiteral("12-server-status.png"),
+         [this] {
+             closeProfileWindows(window_);
+             if (quint32 server = firstOf(window_, QStringLiteral("serverList")))
+                 window_->profileWindows()->showServerStatus(server);
+         },
+         [this] { return shownStatus(window_) != nullptr; }, 3000},
     };
 }
 
@@ -122,5 +172,6 @@ void Tour::finish(bool done) {
         return;
     }
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    closeProfileWindows(window_);
     QTimer::singleShot(0, qApp, &QApplication::quit);
 }

@@ -1,7 +1,8 @@
 // A scripted tour of the window for demonstrations without a display: discover, pair
 // "Nova Phone" answering its PIN 1234, browse its services, make a shortcut to its file
-// transfer service and open that shortcut's context menu. After each step a picture of
-// the window goes into the folder; then the application quits.
+// transfer service, open that shortcut's context menu, its status window and its
+// properties, and the status window of the first local server. After each step a picture
+// of the window goes into the folder; then the application quits.
 #pragma once
 
 #include <QElapsedTimer>

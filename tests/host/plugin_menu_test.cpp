@@ -63,6 +63,7 @@ TEST_F(ShortcutMenus, AShortcutOfThePluginsClassShowsItsActionsAndTip) {
     ASSERT_TRUE(menu);
     EXPECT_EQ(menu->objectName(), QStringLiteral("shortcutMenu"));
     EXPECT_EQ(texts(menu), (QStringList{QStringLiteral("Test: browse folders"), QStringLiteral("Test: send a file"),
+                                        QStringLiteral("Status…"), QStringLiteral("Properties…"),
                                         QStringLiteral("Delete shortcut")}));
     menu->close();
 }
@@ -71,7 +72,8 @@ TEST_F(ShortcutMenus, AShortcutOfAnotherClassShowsNoPluginAction) {
     EXPECT_FALSE(rowOf(view, serial)->toolTip(0).startsWith(QStringLiteral("Test tip")));
     QMenu* menu = openMenu(*window, serial);
     ASSERT_TRUE(menu);
-    EXPECT_EQ(texts(menu), (QStringList{QStringLiteral("No profile actions"), QStringLiteral("Delete shortcut")}));
+    EXPECT_EQ(texts(menu), (QStringList{QStringLiteral("No profile actions"), QStringLiteral("Status…"),
+                                        QStringLiteral("Properties…"), QStringLiteral("Delete shortcut")}));
     EXPECT_FALSE(menu->actions().first()->isEnabled());
     menu->close();
 }

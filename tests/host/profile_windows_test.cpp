@@ -1,0 +1,144 @@
+// The shared profile windows from the manager's menus: a server's and a shortcut's status
+// windows (one per item, raised when asked for again, freed when closed) and a shortcut's
+// modal properties window, from the context menus and from the main menu.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPointer>
+#include <QTreeWidget>
+
+#include "cvcommon/shortcut_helpers.h"
+#include "harness.h"
+#include "host_test_util.h"
+#include "main_window.h"
+#include "modal_answer.h"
+#include "profilekit/profile_status_class.h"
+#include "profilekit/rmt_profile_property_class.h"
+#include "server_list.h"
+#include "shortcut_list.h"
+
+namespace {
+
+constexpr unsigned int kPhone = 1, kPhoneFileTransfer = 4;  // services_fast.ini
+const QString kStatusTitle = QStringLiteral("Bluetooth File Transfer Status");
+const QString kPropertiesTitle = QStringLiteral("Bluetooth File Transfer Properties");
+
+QMenu* activeMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+
+// Opens a context menu with `open` and triggers its action of this object name.
+void choose(const std::function<void()>& open, const QString& action) {
+    open();
+    ASSERT_TRUE(hosttest::waitUntil([] { return activeMenu() != nullptr; }));
+    QMenu* menu = activeMenu();
+    QAction* chosen = menu->findChild<QAction*>(action);
+    menu->close();
+    ASSERT_TRUE(chosen) << action.toStdString();
+    chosen->trigger();
+}
+
+class ProfileWindowMenus : public testing::Test {
+protected:
+    void SetUp() override {
+        corvtest::StandInService::instance().loadScenario(hosttest::scenario("services_fast.ini"));
+        ASSERT_EQ(CvCm_CreateShortCut(kPhone, kPhoneFileTransfer, &shortcut), 0);
+        window = std::make_unique<MainWindow>();
+        window->show();
+        auto* servers = window->findChild<QTreeWidget*>(QStringLiteral("serverList"));
+        ASSERT_TRUE(servers);
+        for (int i = 0; i < servers->topLevelItemCount(); ++i)
+            if (servers->topLevelItem(i)->text(0) == QStringLiteral("Bluetooth File Transfer"))
+                server = servers->topLevelItem(i)->data(0, Qt::UserRole).toUInt();
+        ASSERT_NE(server, 0u);
+    }
+
+    QList<ProfileStatusClass*> statusWindows() const { return window->findChildren<ProfileStatusClass*>(); }
+    void serverStatus() { choose([this] { window->servers()->showMenuOf(server); }, QStringLiteral("statusAction")); }
+    void shortcutMenu(const QString& action) {
+        choose([this] { window->shortcuts()->showMenuOf(shortcut); }, action);
+    }
+    QAction* mainAction(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
+
+    unsigned int shortcut = 0, server = 0;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(ProfileWindowMenus, TheServersStatusOpensOnceAndIsRaisedWhenAskedAgain) {
+    serverStatus();
+    ASSERT_EQ(statusWindows().size(), 1);
+    QPointer<ProfileStatusClass> status = statusWindows().first();
+    EXPECT_EQ(status->windowTitle(), kStatusTitle);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_FALSE(status->isModal());
+    EXPECT_EQ(status->windowType(), Qt::Window);
+
+    window->activateWindow();
+    ASSERT_TRUE(hosttest::waitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+    serverStatus();
+    EXPECT_EQ(statusWindows(), QList<ProfileStatusClass*>{status.data()});
+    EXPECT_TRUE(hosttest::waitUntil([&] { return QApplication::activeWindow() == status; }));
+
+    status->close();
+    EXPECT_TRUE(hosttest::waitUntil([&] { return status.isNull(); }));
+    EXPECT_TRUE(statusWindows().isEmpty());
+    // The freed window is not handed out again: asking anew opens a new one.
+    serverStatus();
+    ASSERT_EQ(statusWindows().size(), 1);
+    EXPECT_TRUE(statusWindows().first()->isVisible());
+}
+
+TEST_F(ProfileWindowMenus, TheShortcutsStatusIsAWindowOfItsOwn) {
+    serverStatus();
+    shortcutMenu(QStringLiteral("statusAction"));
+    ASSERT_EQ(statusWindows().size(), 2);
+    QPointer<ProfileStatusClass> ofShortcut = statusWindows().last();
+    EXPECT_EQ(ofShortcut->windowTitle(), kStatusTitle);
+    EXPECT_TRUE(ofShortcut->isVisible());
+    shortcutMenu(QStringLiteral("statusAction"));
+    EXPECT_EQ(statusWindows().size(), 2);
+
+    ofShortcut->close();
+    EXPECT_TRUE(hosttest::waitUntil([&] { return ofShortcut.isNull(); }));
+    EXPECT_EQ(statusWindows().size(), 1);
+}
+
+TEST_F(ProfileWindowMenus, TheShortcutsPropertiesAreModalAndFreedAfterTheAnswer) {
+    corvtest::ModalAnswer answer = corvtest::answerModal([this] { shortcutMenu(QStringLiteral("propertiesAction")); },
+                                                         corvtest::Press::button(QMessageBox::Cancel));
+    EXPECT_TRUE(answer.came);
+    EXPECT_TRUE(answer.pressed);
+    EXPECT_EQ(answer.title, kPropertiesTitle);
+    EXPECT_EQ(answer.others, 0);
+    EXPECT_TRUE(window->findChildren<RmtProfilePropertyClass*>().isEmpty());
+}
+
+TEST_F(ProfileWindowMenus, TheMainMenuActsOnTheSelectedServerOrShortcut) {
+    QAction* status = mainAction("actionStatus");
+    QAction* properties = mainAction("actionProperties");
+    ASSERT_TRUE(status && properties);
+
+    window->servers()->showMenuOf(server);
+    ASSERT_TRUE(hosttest::waitUntil([] { return activeMenu() != nullptr; }));
+    activeMenu()->close();
+    EXPECT_TRUE(status->isEnabled());
+    EXPECT_FALSE(properties->isEnabled());
+    status->trigger();
+    ASSERT_EQ(statusWindows().size(), 1);
+
+    // Selecting the shortcut leaves the server unselected: the menu acts on the shortcut.
+    window->shortcuts()->showMenuOf(shortcut);
+    ASSERT_TRUE(hosttest::waitUntil([] { return activeMenu() != nullptr; }));
+    activeMenu()->close();
+    EXPECT_EQ(window->servers()->selectedServer(), 0u);
+    EXPECT_EQ(window->shortcuts()->selectedShortcut(), shortcut);
+    EXPECT_TRUE(properties->isEnabled());
+    status->trigger();
+    EXPECT_EQ(statusWindows().size(), 2);
+    corvtest::ModalAnswer answer =
+        corvtest::answerModal([&] { properties->trigger(); }, corvtest::Press::button(QMessageBox::Ok));
+    EXPECT_TRUE(answer.pressed);
+    EXPECT_EQ(answer.title, kPropertiesTitle);
+}
+
+}  // namespace
