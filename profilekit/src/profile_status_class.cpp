@@ -15,6 +15,7 @@
 #include "cvcommon/profile_plug_mng.h"
 #include "cvcommon/settings_paths.h"
 #include "profilekit/rmt_profile_property_class.h"
+#include "profilekit/server_switch.h"
 #include "ui_profile_status_dlg.h"
 
 namespace {
@@ -364,16 +365,7 @@ void ProfileStatusClass::switchServer() {
     Btsdk_GetServerAttributes(m_service, &attr);
     char settings[256] = {};
     CvCm_GetCommonSettingFilePath(settings, sizeof settings);
-    const char* section = serverSection(attr.service_class, settings);
-    BTUINT16 status = 0;
-    Btsdk_GetServerStatus(m_service, &status);
-    if (status == 2 && Btsdk_IsBluetoothReady()) {
-        Btsdk_StartServer(m_service);
-        if (section) Btsdk_WritePrivateProfileString(section, "status", "enable", settings);
-    } else if (status == 1 && Btsdk_IsBluetoothReady()) {
-        if (section) Btsdk_WritePrivateProfileString(section, "status", "disable", settings);
-        Btsdk_StopServer(m_service);
-    }
+    SwitchProfileServer(m_service, serverSection(attr.service_class, settings));
 }
 
 void ProfileStatusClass::on_pushButton_Properties_clicked() {

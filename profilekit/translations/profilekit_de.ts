@@ -108,6 +108,29 @@
     </message>
 </context>
 <context>
+    <name>ConnectProgress</name>
+    <message>
+        <location filename="../src/connect_progress.cpp" line="29"/>
+        <source>Connecting to %1...</source>
+        <translation>Verbindung mit %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <location filename="../src/connect_progress.cpp" line="35"/>
+        <source>A connecting operation is in progress, please try again later.</source>
+        <translation>Es wird bereits eine Verbindung hergestellt. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/connect_progress.cpp" line="45"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../src/connect_progress.cpp" line="63"/>
+        <source>Cannot connect to the remote device.</source>
+        <translation>Keine Verbindung zum entfernten Gerät möglich.</translation>
+    </message>
+</context>
+<context>
     <name>FileOpenDlg</name>
     <message>
         <location filename="../src/file_open_dlg.cpp" line="100"/>
@@ -202,42 +225,42 @@ Geändert:	%4</translation>
 <context>
     <name>ProfileStatusClass</name>
     <message>
-        <location filename="../src/profile_status_class.cpp" line="122"/>
+        <location filename="../src/profile_status_class.cpp" line="123"/>
         <source>%1 Status</source>
         <translation>%1-Status</translation>
     </message>
     <message>
-        <location filename="../src/profile_status_class.cpp" line="243"/>
+        <location filename="../src/profile_status_class.cpp" line="244"/>
         <source>Master</source>
         <translation>Master</translation>
     </message>
     <message>
-        <location filename="../src/profile_status_class.cpp" line="244"/>
+        <location filename="../src/profile_status_class.cpp" line="245"/>
         <source>Slave</source>
         <translation>Slave</translation>
     </message>
     <message>
-        <location filename="../src/profile_status_class.cpp" line="294"/>
+        <location filename="../src/profile_status_class.cpp" line="295"/>
         <source>U&amp;nplug</source>
         <translation>&amp;Abkoppeln</translation>
     </message>
     <message>
-        <location filename="../src/profile_status_class.cpp" line="294"/>
+        <location filename="../src/profile_status_class.cpp" line="295"/>
         <source>&amp;Disconnect</source>
         <translation>&amp;Trennen</translation>
     </message>
     <message>
-        <location filename="../src/profile_status_class.cpp" line="307"/>
+        <location filename="../src/profile_status_class.cpp" line="308"/>
         <source>Disconnect</source>
         <translation>Trennen</translation>
     </message>
     <message>
-        <location filename="../src/profile_status_class.cpp" line="312"/>
+        <location filename="../src/profile_status_class.cpp" line="313"/>
         <source>Enable</source>
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <location filename="../src/profile_status_class.cpp" line="313"/>
+        <location filename="../src/profile_status_class.cpp" line="314"/>
         <source>Disable</source>
         <translation>Deaktivieren</translation>
     </message>
@@ -359,6 +382,51 @@ Geändert:	%4</translation>
         <location filename="../forms/rmt_profile_property_dlg.ui" line="71"/>
         <source>Description:</source>
         <translation>Beschreibung:</translation>
+    </message>
+</context>
+<context>
+    <name>ServerGeneralPage</name>
+    <message>
+        <location filename="../forms/server_general_page.ui" line="14"/>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <location filename="../forms/server_general_page.ui" line="43"/>
+        <source>Location:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <location filename="../forms/server_general_page.ui" line="53"/>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <location filename="../forms/server_general_page.ui" line="92"/>
+        <source>If a Secure Connection is selected, a passkey is required when the remote devices connect to this service.</source>
+        <translation>Bei einer sicheren Verbindung müssen entfernte Geräte einen Hauptschlüssel angeben, wenn sie sich mit diesem Dienst verbinden.</translation>
+    </message>
+    <message>
+        <location filename="../forms/server_general_page.ui" line="99"/>
+        <source>S&amp;ecure Connection</source>
+        <translation>S&amp;ichere Verbindung</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsChangeConfirm</name>
+    <message>
+        <location filename="../src/settings_confirm.cpp" line="12"/>
+        <source>Confirm Settings Warning</source>
+        <translation>Einstellungen bestätigen</translation>
+    </message>
+    <message>
+        <location filename="../src/settings_confirm.cpp" line="13"/>
+        <source>WARNING: A remote device has connected to this service. If you continue to change the settings, the connection will be disconnected. 
+
+Are you sure you want to change the settings?</source>
+        <translation>WARNUNG: Ein entferntes Gerät ist mit diesem Dienst verbunden. Wenn Sie die Einstellungen ändern, wird die Verbindung getrennt. 
+
+Möchten Sie die Einstellungen wirklich ändern?</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,32 @@
+// The parts test plug-in: a plug-in object built from the shared parts, as a profile
+// plug-in is, for the tests of those parts.
+#pragma once
+
+#include <QObject>
+
+#include "profilekit/connect_progress.h"
+#include "profilekit/profile_handles.h"
+
+class WorkingThread;
+class QWidget;
+
+class PartsPlugin : public QObject, public ProfileHandles {
+    Q_OBJECT
+
+public:
+    explicit PartsPlugin(QWidget* parent);
+    ~PartsPlugin() override;
+
+    static PartsPlugin* s_pThis;
+
+    WorkingThread* worker() const { return m_worker; }
+    ConnectProgress* connector() { return &m_connect; }
+    // The default action of a shortcut: connect it behind the progress window.
+    void connectShortcut(unsigned int shortcut);
+    void showServerProperties(unsigned int server, QWidget* parent, int page);
+
+private:
+    QWidget* m_pParent;
+    WorkingThread* m_worker;
+    ConnectProgress m_connect;
+};
