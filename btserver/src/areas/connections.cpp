@@ -53,7 +53,10 @@ std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle)
         return "no server " + std::to_string(serverHandle);
     if (server->status == ServerStatus::Stopped)
         return "server " + std::to_string(serverHandle) + " is stopped";
-    if (!world.device(device)->inRange)
+    const RemoteDevice* remote = world.device(device);
+    if (!remote)
+        return "no device " + std::to_string(device);
+    if (!remote->inRange)
         return "device " + std::to_string(device) + " is out of range";
     addConnection(world, device, server->handle, server->serviceClass, true);
     server->status = ServerStatus::InUse;
