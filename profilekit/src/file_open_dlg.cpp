@@ -56,10 +56,14 @@ FileOpenDlg::~FileOpenDlg() = default;
 // The dialog lives on the heap so that a parent destroyed while it runs takes it along
 // without leaving this function with a dangling dialog.
 QString FileOpenDlg::getOpenFileName(QWidget* parent, QString startPath) {
-    QPointer<FileOpenDlg> dialog = new FileOpenDlg(startPath, parent);
-    dialog->exec();
-    const QString path = dialog ? dialog->selectedPath() : QString();
-    delete dialog;
+    auto* opened = new FileOpenDlg(startPath, parent);
+    QPointer<FileOpenDlg> dialog = opened;
+    opened->exec();
+    QString path;
+    if (FileOpenDlg* alive = dialog.data()) {
+        path = alive->selectedPath();
+        delete alive;
+    }
     return path;
 }
 
