@@ -1,0 +1,67 @@
+// BtFtp: the plug-in object of the file-transfer profile, one per process (s_pThis). It
+// hands out the actions, tips and default actions of the local FTP server and of remote
+// FTP services reached through shortcuts, registers the server at start-up, and hands
+// files that remote devices put on the server to the host.
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+#include "corvclient/btsdk.h"
+#include "cvcommon/profile_plugin.h"
+#include "profilekit/profile_handles.h"
+
+class QAction;
+class QWidget;
+
+class BtFtp : public QObject, public ProfileHandles {
+    Q_OBJECT
+
+public:
+    explicit BtFtp(QWidget* parent);
+    ~BtFtp() override;
+
+    static BtFtp* s_pThis;
+    static constexpr unsigned short kFtpClass = 0x1106;
+
+    void SetInvokeCvFunction(HostInvokeFunc function) { m_pfnInvokeCv = function; }
+    QList<QAction*> GetActionList();
+    QList<QAction*> GetLocalSvrActionList(unsigned int server);
+    QString getProfileTip(unsigned int shortcut, unsigned int server);
+    void performDefaultActionByShortcut(unsigned int shortcut);
+    void performLocalSvrDefaultAction(unsigned int server);
+    void StartProfileServer();
+    // The client library's receive callback, on its signal thread.
+    static BTUINT32 DealFTPServerEvent(BtSdkFileTransferReqStru* request);
+    // Clears s_pThis under the receive lock, so that a file arriving meanwhile sees
+    // either the whole object or none, and deletes the object.
+    static void destroy();
+
+public Q_SLOTS:
+    void actionProfileProperty();
+    void actionProfileStatus();
+    void actionOpenShare();
+    void actionSvrEnable();
+    void actionSvrStatus();
+    void actionSvrProperty();
+
+private:
+    void createActions();
+    QAction* newAction(void (BtFtp::*slot)());
+    void openShareFolder();
+    BTUINT32 handOver(const QStringList& list);
+
+    QWidget* m_pParent;
+    QAction* m_actProperty = nullptr;
+    QAction* m_actStatus = nullptr;
+    QAction* m_sep1 = nullptr;
+    QAction* m_sep2 = nullptr;
+    QAction* m_actOpenShare = nullptr;
+    QAction* m_actSvrEnable = nullptr;
+    QAction* m_actSvrStatus = nullptr;
+    QAction* m_actSvrProperty = nullptr;
+    HostInvokeFunc m_pfnInvokeCv = nullptr;
+    BTRESULT m_hFtpService = 0;
+    char m_szShareFolder[260] = {};
+    char m_szRecvFile[260] = {};
+};
