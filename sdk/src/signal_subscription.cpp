@@ -89,12 +89,6 @@ bool subscribeOnce(ProxyId id, const Signal& signal, GCallback handler, GClosure
     return proxy != nullptr;
 }
 
-bool declareOnce(ProxyId id, const Signal& signal) {
-    DBusGProxy* proxy = proxyFor(id);
-    if (proxy) declareOnceOn(proxy, id, signal);
-    return proxy != nullptr;
-}
-
 void restoreSubscribedProxies() {
     std::vector<ProxyId> ids;
     {

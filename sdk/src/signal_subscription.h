@@ -18,14 +18,13 @@ namespace corv {
 // proxy.
 bool subscribeOnce(ProxyId id, const Signal& signal, GCallback handler, GClosureMarshal marshal);
 
-// Declares the signal on the area's proxy without a handler (the blocking transfers
-// connect their own), unless it already is.
-bool declareOnce(ProxyId id, const Signal& signal);
-
-// The same on a proxy the caller holds: these make no proxy, so they may be called under
-// the call mutex.
+// The same on a proxy the caller holds; it makes no proxy, so it may be called under the
+// call mutex.
 void subscribeOnceOn(DBusGProxy* proxy, ProxyId id, const Signal& signal, GCallback handler,
                      GClosureMarshal marshal);
+
+// Declares the signal on the proxy without a handler (the blocking transfers connect their
+// own), unless it already is; like subscribeOnceOn, it makes no proxy.
 void declareOnceOn(DBusGProxy* proxy, ProxyId id, const Signal& signal);
 
 // Gives a proxy made again for the area the subscriptions and declarations of the old one.
