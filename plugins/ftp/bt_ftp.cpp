@@ -7,8 +7,10 @@
 #include <QThread>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstring>
 
+#include "bt_ftp_client.h"
 #include "cvcommon/class_names.h"
 #include "cvcommon/profile_ini.h"
 #include "cvcommon/settings_paths.h"
@@ -77,6 +79,8 @@ QAction* BtFtp::newAction(void (BtFtp::*slot)()) {
 
 void BtFtp::createActions() {
     if (m_actProperty) return;
+    m_actOpen = newAction(&BtFtp::actionExploer);
+    m_actDisconnect = newAction(&BtFtp::actionDisconnect);
     m_actProperty = newAction(&BtFtp::actionProfileProperty);
     m_actProperty->setText(tr("&Properties"));
     m_actStatus = newAction(&BtFtp::actionProfileStatus);
@@ -95,10 +99,41 @@ void BtFtp::createActions() {
     m_actSvrProperty->setText(tr("&Properties"));
 }
 
-// The browser window's entries ("&Open", "&Disconnect") come with the browser window.
+QList<BtFtpClient*> BtFtp::clientWindows() const {
+    QList<BtFtpClient*> windows;
+    for (const QPointer<BtFtpClient>& window : m_lstClientWnd)
+        if (window && window->shortcutHandle() == m_hShortcut) windows << window.data();
+    return windows;
+}
+
+// One "&Disconnect" for each browser window of the shortcut, except a window that is
+// asking whether to delete remote files.
 QList<QAction*> BtFtp::GetActionList() {
     createActions();
-    return {m_actStatus, m_actProperty};
+    if (!CvCm_IsShortcutConnected(m_hShortcut)) {
+        m_actOpen->setText(tr("&Open"));
+        return {m_actOpen, m_actStatus, m_actProperty};
+    }
+    QList<QAction*> list;
+    m_actDisconnect->setText(tr("&Disconnect"));
+    for (const BtFtpClient* window : clientWindows())
+        if (!window->isConfirmingDelete()) list << m_actDisconnect;
+    return list << m_actStatus << m_actProperty;
+}
+
+QList<QAction*> BtFtp::GetRemoteActionList() {
+    createActions();
+    if (!CvCm_IsShortcutConnected(m_hShortcut)) {
+        m_actOpen->setText(tr("&Open File Explorer"));
+        return {m_actOpen};
+    }
+    QString name;
+    CvCm_GetSvcDisplayName(kFtpClass, &name);
+    m_actDisconnect->setText(tr("&Disconnect %1").arg(name));
+    QList<QAction*> list;
+    for (const BtFtpClient* window : clientWindows())
+        if (!window->isConfirmingDelete()) list << m_actDisconnect;
+    return list;
 }
 
 QList<QAction*> BtFtp::GetLocalSvrActionList(unsigned int server) {
@@ -131,10 +166,12 @@ QString BtFtp::getProfileTip(unsigned int shortcut, unsigned int server) {
     return tip + tr("Right-click to get more options.");
 }
 
-// A connected shortcut shows its status; opening the browser window comes with it.
 void BtFtp::performDefaultActionByShortcut(unsigned int shortcut) {
     SetShortcutHanlde(shortcut);
-    if (CvCm_IsShortcutConnected(shortcut)) actionProfileStatus();
+    if (CvCm_IsShortcutConnected(shortcut))
+        actionProfileStatus();
+    else
+        actionExploer();
 }
 
 void BtFtp::performLocalSvrDefaultAction(unsigned int server) {
@@ -167,6 +204,47 @@ void BtFtp::actionProfileProperty() {
 }
 
 void BtFtp::actionOpenShare() { openShareFolder(); }
+
+void BtFtp::actionExploer() {
+    const QList<BtFtpClient*> open = clientWindows();
+    if (!open.isEmpty()) {
+        open.first()->raise();
+        open.first()->activateWindow();
+        return;
+    }
+    auto* window = new BtFtpClient(0, m_pParent);
+    connect(window, &BtFtpClient::hideBtFtpClient, this, &BtFtp::handleMainWndClose);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_lstClientWnd.append(window);
+    window->show();
+    window->setShortcutHandle(m_hShortcut);
+}
+
+void BtFtp::actionDisconnect() { closeClientDlg(); }
+
+void BtFtp::closeClientDlg() {
+    const QList<BtFtpClient*> open = clientWindows();
+    if (!open.isEmpty()) open.first()->close();
+}
+
+void BtFtp::handleMainWndClose(QWidget* pWnd) {
+    m_lstClientWnd.erase(std::remove_if(m_lstClientWnd.begin(), m_lstClientWnd.end(),
+                                        [pWnd](const QPointer<BtFtpClient>& window) {
+                                            return !window || window.data() == pWnd;
+                                        }),
+                         m_lstClientWnd.end());
+}
+
+void BtFtp::PerformPostDisc() {
+    BTCONNHDL connections[32] = {};
+    const BTUINT32 count = Btsdk_GetAllOutgoingConnections(connections, 32);
+    for (BTUINT32 i = 0; i < count && i < 32; ++i) {
+        BtsdkConnectionProperty property{};
+        if (Btsdk_GetConnectionProperty(connections[i], &property) == BTSDK_OK && property.service_class == kFtpClass)
+            return;
+    }
+    closeClientDlg();
+}
 
 void BtFtp::actionSvrEnable() { SwitchProfileServer(m_hServer, kSection); }
 

@@ -6,11 +6,13 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include "corvclient/btsdk.h"
 #include "cvcommon/profile_plugin.h"
 #include "profilekit/profile_handles.h"
 
+class BtFtpClient;
 class QAction;
 class QWidget;
 
@@ -26,11 +28,14 @@ public:
 
     void SetInvokeCvFunction(HostInvokeFunc function) { m_pfnInvokeCv = function; }
     QList<QAction*> GetActionList();
+    QList<QAction*> GetRemoteActionList();
     QList<QAction*> GetLocalSvrActionList(unsigned int server);
     QString getProfileTip(unsigned int shortcut, unsigned int server);
     void performDefaultActionByShortcut(unsigned int shortcut);
     void performLocalSvrDefaultAction(unsigned int server);
     void StartProfileServer();
+    // Closes the current shortcut's browser window when no outgoing FTP connection is left.
+    void PerformPostDisc();
     // The client library's receive callback, on its signal thread.
     static BTUINT32 DealFTPServerEvent(BtSdkFileTransferReqStru* request);
     // Clears s_pThis under the receive lock, so that a file arriving meanwhile sees
@@ -38,6 +43,9 @@ public:
     static void destroy();
 
 public Q_SLOTS:
+    void actionExploer();
+    void actionDisconnect();
+    void handleMainWndClose(QWidget* pWnd);
     void actionProfileProperty();
     void actionProfileStatus();
     void actionOpenShare();
@@ -49,9 +57,14 @@ private:
     void createActions();
     QAction* newAction(void (BtFtp::*slot)());
     void openShareFolder();
+    // The open browser windows of the current shortcut that may be disconnected now.
+    QList<BtFtpClient*> clientWindows() const;
+    void closeClientDlg();
     BTUINT32 handOver(const QStringList& list);
 
     QWidget* m_pParent;
+    QAction* m_actOpen = nullptr;
+    QAction* m_actDisconnect = nullptr;
     QAction* m_actProperty = nullptr;
     QAction* m_actStatus = nullptr;
     QAction* m_sep1 = nullptr;
@@ -60,6 +73,8 @@ private:
     QAction* m_actSvrEnable = nullptr;
     QAction* m_actSvrStatus = nullptr;
     QAction* m_actSvrProperty = nullptr;
+    // A window closed or destroyed by any path reads null here.
+    QList<QPointer<BtFtpClient>> m_lstClientWnd;
     HostInvokeFunc m_pfnInvokeCv = nullptr;
     BTRESULT m_hFtpService = 0;
     char m_szShareFolder[260] = {};

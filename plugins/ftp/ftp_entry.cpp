@@ -34,14 +34,12 @@ CV_PLUGIN_EXPORT QList<QAction*> GetActionListByShortcut(unsigned int shortcut) 
         QList<QAction*>());
 }
 
-// A remote service's entries all belong to the browser window, which is not part of this
-// plug-in yet: the list is empty.
 CV_PLUGIN_EXPORT QList<QAction*> GetRemoteActionListByShortcut(unsigned int shortcut) {
     return guarded(
         BtFtp::s_pThis,
         [&] {
             BtFtp::s_pThis->SetShortcutHanlde(shortcut);
-            return QList<QAction*>();
+            return BtFtp::s_pThis->GetRemoteActionList();
         },
         QList<QAction*>());
 }
@@ -55,9 +53,10 @@ CV_PLUGIN_EXPORT void ShowSvrPropertyDlg(unsigned int server, QWidget* parent, i
     guarded(BtFtp::s_pThis, [&] { FtppropertyClass::ShowSvrPropertyDlg(server, parent, page); });
 }
 
-// After a disconnection the browser window of the current shortcut closes when no
-// outgoing FTP connection is left; no browser window is opened by this plug-in yet.
-CV_PLUGIN_EXPORT void PerformPostDisc(unsigned short) {}
+// The class is not looked at: the plug-in serves one.
+CV_PLUGIN_EXPORT void PerformPostDisc(unsigned short) {
+    guarded(BtFtp::s_pThis, [] { BtFtp::s_pThis->PerformPostDisc(); });
+}
 
 CV_PLUGIN_EXPORT void performLocalSvrDefaultAction(unsigned int server) {
     guarded(BtFtp::s_pThis, [&] { BtFtp::s_pThis->performLocalSvrDefaultAction(server); });

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "size_text.h"
+#include "profilekit/size_text.h"
 #include "ui_com_progress_dlg.h"
 
 namespace {
@@ -26,6 +26,18 @@ ComProgressDlg::ComProgressDlg(QString& src, QString& dest, QWidget* parent)
 }
 
 ComProgressDlg::~ComProgressDlg() = default;
+
+void ComProgressDlg::setItemPosition(int index, int count) {
+    ui_->LabelItem->setText(tr("Item %1 of %2").arg(index).arg(count));
+    ui_->LabelItem->setVisible(true);
+}
+
+void ComProgressDlg::setRoute(const QString& src, const QString& dest) {
+    m_src = src;
+    m_dest = dest;
+    ui_->LabelSrc->setText(src);
+    ui_->LabelDest->setText(dest);
+}
 
 // done(0) emits rejected(), which ends in onreject(): a cancel is reported once, however
 // the dialog was closed (Cancel, Escape or the window's close button).

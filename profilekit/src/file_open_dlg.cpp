@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QSignalBlocker>
 
-#include "size_text.h"
+#include "profilekit/size_text.h"
 #include "skin_pictures.h"
 #include "ui_open_file_dlg.h"
 

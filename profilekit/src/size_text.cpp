@@ -1,4 +1,4 @@
-#include "size_text.h"
+#include "profilekit/size_text.h"
 
 namespace profilekit {
 

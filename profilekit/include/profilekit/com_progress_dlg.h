@@ -29,6 +29,11 @@ public:
     // "1023Bytes", "1.00KB" (up to 1 MiB), "1.00MB" (up to 1 GiB), "1.00GB".
     static QString GetSizeString(quint32 bytes);
 
+    // For a transfer of several items in one window: "Item %1 of %2" above the rate, and
+    // the current item's source and destination.
+    void setItemPosition(int index, int count);
+    void setRoute(const QString& src, const QString& dest);
+
 Q_SIGNALS:
     // Action 1: the user cancelled.
     void userActionInd(quint8 action);

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "profilekit_api.h"
+
 namespace profilekit {
 
 // Units of a size text: the formats of bytes, KB, MB and GB, each with "%1".
@@ -12,6 +14,6 @@ struct SizeFormats {
 
 // Below 1024 the whole number of bytes; up to 1 MiB in KB, up to 1 GiB in MB, above in
 // GB, each with `decimals` decimals (so exactly 1 MiB shows as 1024 KB).
-QString sizeText(qint64 bytes, int decimals, const SizeFormats& formats);
+PROFILEKIT_EXPORT QString sizeText(qint64 bytes, int decimals, const SizeFormats& formats);
 
 }  // namespace profilekit

@@ -1,0 +1,28 @@
+#include "transfer_batch.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("BtFtpClient", text); }
+
+}  // namespace
+
+void TransferBatch::start(Kind kind, const QList<Item>& items) {
+    active_ = true;
+    kind_ = kind;
+    pending_ = items;
+    count_ = items.size();
+    done_ = failed_ = skipped_ = 0;
+}
+
+QString TransferBatch::finish() {
+    active_ = false;
+    pending_.clear();
+    QString text = kind_ == Download ? tr("%1 of %2 downloaded") : kind_ == Upload ? tr("%1 of %2 uploaded")
+                                                                                    : tr("%1 of %2 deleted");
+    text = text.arg(done_).arg(count_);
+    if (failed_) text += tr(", %1 failed").arg(failed_);
+    if (skipped_) text += tr(", %1 skipped").arg(skipped_);
+    return text;
+}
