@@ -73,13 +73,17 @@ void ServerList::showMenu(const QPoint& pos) {
     QTreeWidgetItem* item = view_->itemAt(pos);
     if (!item) return;
     quint32 server = handleOf(item);
+    QMenu* menu = popupItemMenu(view_, QStringLiteral("serverMenu"), ProfilePlugMng::GetLocalSvrActionList(server),
+                                [this, server] { return ownActions(server); }, view_->viewport()->mapToGlobal(pos));
+    connect(menu, &QMenu::triggered, this, &ServerList::reload, Qt::QueuedConnection);
+}
+
+QList<QAction*> ServerList::ownActions(quint32 server) {
     auto* start = new QAction(tr("Start server"));
     auto* stop = new QAction(tr("Stop server"));
     connect(start, &QAction::triggered, this, [server] { Btsdk_StartServer(server); });
     connect(stop, &QAction::triggered, this, [server] { Btsdk_StopServer(server); });
-    QMenu* menu = popupMenu(view_, QStringLiteral("serverMenu"), ProfilePlugMng::GetLocalSvrActionList(server),
-                            {windows_->serverStatusAction(server), start, stop}, view_->viewport()->mapToGlobal(pos));
-    connect(menu, &QMenu::triggered, this, &ServerList::reload, Qt::QueuedConnection);
+    return {windows_->serverStatusAction(server), start, stop};
 }
 
 void ServerList::runDefaultAction(QTreeWidgetItem* item) {

@@ -1,10 +1,13 @@
 // The local servers: each with its profile picture, status word and class name, the
-// plug-in's tool-tip, context menu (then the manager's own actions) and default action.
+// plug-in's tool-tip, context menu and default action. The manager's own actions (status
+// window, start, stop) make the menu when the plug-in has none for the server.
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class ProfileWindows;
+class QAction;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -19,6 +22,7 @@ public:
 
 private:
     void showMenu(const QPoint& pos);
+    QList<QAction*> ownActions(quint32 server);
     void runDefaultAction(QTreeWidgetItem* item);
     QTreeWidget* view_;
     ProfileWindows* windows_;

@@ -72,12 +72,25 @@ void ShortcutList::showMenu(const QPoint& pos) {
     QTreeWidgetItem* item = view_->itemAt(pos);
     if (!item) return;
     quint32 shortcut = handleOf(item);
+    const QList<QAction*> pluginActions = ProfilePlugMng::GetActionListByShortcutHandle(shortcut);
+    const QPoint at = view_->viewport()->mapToGlobal(pos);
+    // The plug-in's entries stand for the service; deleting the shortcut is the manager's.
+    QMenu* menu = pluginActions.isEmpty()
+                      ? popupItemMenu(view_, QStringLiteral("shortcutMenu"), pluginActions,
+                                      [this, shortcut] { return ownActions(shortcut); }, at)
+                      : popupMenu(view_, QStringLiteral("shortcutMenu"), pluginActions, {deleteAction(shortcut)}, at);
+    connect(menu, &QMenu::triggered, this, &ShortcutList::reload, Qt::QueuedConnection);
+}
+
+QAction* ShortcutList::deleteAction(quint32 shortcut) {
     auto* remove = new QAction(tr("Delete shortcut"));
     connect(remove, &QAction::triggered, this, [shortcut] { Btsdk_DeleteShortCut(shortcut); });
-    QMenu* menu = popupMenu(view_, QStringLiteral("shortcutMenu"), ProfilePlugMng::GetActionListByShortcutHandle(shortcut),
-                            {windows_->shortcutStatusAction(shortcut), windows_->shortcutPropertiesAction(shortcut), remove},
-                            view_->viewport()->mapToGlobal(pos));
-    connect(menu, &QMenu::triggered, this, &ShortcutList::reload, Qt::QueuedConnection);
+    return remove;
+}
+
+QList<QAction*> ShortcutList::ownActions(quint32 shortcut) {
+    return {windows_->shortcutStatusAction(shortcut), windows_->shortcutPropertiesAction(shortcut),
+            deleteAction(shortcut)};
 }
 
 void ShortcutList::runDefaultAction(QTreeWidgetItem* item) {

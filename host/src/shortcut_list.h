@@ -1,11 +1,14 @@
 // The stored shortcuts: each with its profile picture (the connected one while connected),
-// its device and status, the plug-in's tool-tip, context menu (then the manager's own
-// actions) and default action.
+// its device and status, the plug-in's tool-tip, context menu and default action. The
+// manager's own actions (status and properties windows, deletion) make the menu when the
+// plug-in has none for the shortcut.
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class ProfileWindows;
+class QAction;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -20,6 +23,8 @@ public:
 
 private:
     void showMenu(const QPoint& pos);
+    QList<QAction*> ownActions(quint32 shortcut);
+    QAction* deleteAction(quint32 shortcut);
     void runDefaultAction(QTreeWidgetItem* item);
     QTreeWidget* view_;
     ProfileWindows* windows_;

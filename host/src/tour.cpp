@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -101,12 +100,12 @@ Tour::Tour(MainWindow* window, const QString& folder) : QObject(window), window_
          },
          [] { return QApplication::activePopupWidget() != nullptr; }, 3000},
         {QStringLiteral("10-shortcut-status.png"),
-         [] {
-             // Chosen from the context menu that the previous step opened.
-             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-             if (!menu) return;
-             if (auto* status = menu->findChild<QAction*>(QStringLiteral("statusAction"))) status->trigger();
-             menu->close();
+         [this] {
+             // The menu of the previous step is the plug-in's when it serves the shortcut:
+             // the manager opens its own status window, which does not block the tour.
+             if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+             if (quint32 shortcut = firstOf(window_, QStringLiteral("shortcutList")))
+                 window_->profileWindows()->showShortcutStatus(shortcut);
          },
          [this] { return shownStatus(window_) != nullptr; }, 3000},
         {QStringLiteral("11-shortcut-properties.png"),

@@ -1,20 +1,22 @@
 // Connections of services_fast.ini: made after the scenario's while or refused, property
 // records whose duration grows, lists and enumerations, and links that remote
 // devices open to local servers or that drop.
+#include "connection_events.h"
 #include "service_world.h"
 
 using bttest::Answer;
 using bttest::Bytes;
 using bttest::callArea;
+using bttest::ConnectionEvent;
 using bttest::control;
+using bttest::eventsOf;
 using bttest::handleList;
+using bttest::kCallbacks;
 using bttest::SignalRecorder;
 using bttest::word16;
 using bttest::word32;
 
 namespace {
-
-constexpr const char* kCallbacks = "com.zel.corvane.btservicecbk.btsdkcbk";
 
 Answer connect(uint32_t device, uint32_t serviceClass) {
     return callArea("btsdkconn", "connect", g_variant_new("(uu)", device, serviceClass));
@@ -39,27 +41,6 @@ std::vector<uint32_t> listed(const char* method, uint32_t max) {
 
 uint32_t serverStatus(uint32_t server) {
     return callArea("btsdksvc", "get_server_status", g_variant_new("(u)", server)).u(0);
-}
-
-// The (connection, event, record) of each "connection_event_ind" so far.
-struct ConnectionEvent {
-    uint32_t connection, event;
-    Bytes record;
-};
-std::vector<ConnectionEvent> eventsOf(SignalRecorder& recorder) {
-    std::vector<ConnectionEvent> events;
-    for (GVariant* args : recorder.take()) {
-        ConnectionEvent e{};
-        GVariant* record = nullptr;
-        g_variant_get(args, "(uu@ay)", &e.connection, &e.event, &record);
-        gsize size = 0;
-        auto* data = static_cast<const uint8_t*>(g_variant_get_fixed_array(record, &size, 1));
-        e.record.assign(data, data + size);
-        g_variant_unref(record);
-        g_variant_unref(args);
-        events.push_back(e);
-    }
-    return events;
 }
 
 class Connections : public bttest::ServiceWorld {};

@@ -24,6 +24,8 @@ using bttest::contentsOf;
 using bttest::write;
 using bttest::control;
 using bttest::SignalRecorder;
+using bttest::Status;
+using bttest::statusOf;
 using bttest::word32;
 
 namespace {
@@ -42,34 +44,6 @@ std::map<std::string, std::string> treeOf(const std::string& root) {
         tree[relative] = entry.is_directory() ? "<folder>" : contentsOf(entry.path());
     }
     return tree;
-}
-
-struct Status {
-    uint32_t first, last;
-    std::string name;
-    uint32_t size, done;
-    bool operator==(const Status& o) const {
-        return first == o.first && last == o.last && name == o.name && size == o.size &&
-               done == o.done;
-    }
-};
-
-std::ostream& operator<<(std::ostream& out, const Status& s) {
-    return out << "(" << s.first << ", " << s.last << ", " << s.name << ", " << s.size << ", "
-               << s.done << ")";
-}
-
-std::vector<Status> statusOf(SignalRecorder& recorder) {
-    std::vector<Status> reports;
-    for (GVariant* args : recorder.take()) {
-        Status s{};
-        const char* name = nullptr;
-        g_variant_get(args, "(uu&suu)", &s.first, &s.last, &name, &s.size, &s.done);
-        s.name = name;
-        reports.push_back(s);
-        g_variant_unref(args);
-    }
-    return reports;
 }
 
 // The byte arrays that a recorder of one "(ay)" signal got.

@@ -6,18 +6,20 @@
 #include <chrono>
 #include <fstream>
 
+#include "connection_events.h"
 #include "program_run.h"
 #include "status_world.h"
 
 using bttest::Answer;
 using bttest::callArea;
 using bttest::control;
+using bttest::eventsOf;
+using bttest::kCallbacks;
 using bttest::SignalRecorder;
 using namespace bttest::status;
 
 namespace {
 
-constexpr const char* kCallbacks = "com.zel.corvane.btservicecbk.btsdkcbk";
 constexpr uint32_t kMaster = 0, kSlave = 1;
 
 using LinkStatus = StatusWorld;
@@ -122,12 +124,9 @@ TEST_F(LinkStatus, ALinkThatSetConnectedHoldsDropsItsConnectionsWhenItGoes) {
     SignalRecorder events(kCallbacks, "connection_event_ind");
     ASSERT_TRUE(control("SetConnected", g_variant_new("(sb)", "phone", FALSE)).ok());
     ASSERT_TRUE(events.waitForCount(1));
-    std::vector<GVariant*> dropped = events.take();
-    uint32_t connection = 0, event = 0;
-    g_variant_get(dropped[0], "(uu@ay)", &connection, &event, nullptr);
-    g_variant_unref(dropped[0]);
-    EXPECT_EQ(connection, dialUp);
-    EXPECT_EQ(event, 2u);
+    std::vector<bttest::ConnectionEvent> dropped = eventsOf(events);
+    EXPECT_EQ(dropped[0].connection, dialUp);
+    EXPECT_EQ(dropped[0].event, 2u);
     EXPECT_FALSE(isConnected(kPhone));
     EXPECT_EQ(callArea("btsdkconn", "get_connection_property", g_variant_new("(u)", dialUp)).u(1),
               4u);

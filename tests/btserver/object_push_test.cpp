@@ -19,6 +19,8 @@ using bttest::contentsOf;
 using bttest::write;
 using bttest::control;
 using bttest::SignalRecorder;
+using bttest::Status;
+using bttest::statusOf;
 using bttest::word32;
 
 namespace {
@@ -55,21 +57,9 @@ TEST_F(ObjectPush, APushLandsInTheDevicesInboxWithProgress) {
     EXPECT_EQ(completions(complete), (std::vector<uint32_t>{0}));
     EXPECT_EQ(contentsOf(deviceFolder("phone") + "/inbox/photo 1.jpg"), std::string(70000, 'p'));
     ASSERT_TRUE(status.waitForCount(3));
-    std::vector<GVariant*> reports = status.take();
-    ASSERT_EQ(reports.size(), 3u);
-    uint32_t first = 0, last = 0, size = 0, done = 0;
-    const char* name = nullptr;
-    g_variant_get(reports[0], "(uu&suu)", &first, &last, &name, &size, &done);
-    EXPECT_EQ(std::string(name), "photo 1.jpg");
-    EXPECT_EQ(first, 0x101u);
-    EXPECT_EQ(done, 0u);
-    g_variant_get(reports[1], "(uu&suu)", &first, &last, &name, &size, &done);
-    EXPECT_EQ(done, 65536u);
-    g_variant_get(reports[2], "(uu&suu)", &first, &last, &name, &size, &done);
-    EXPECT_EQ(last, 0x101u);
-    EXPECT_EQ(size, 70000u);
-    EXPECT_EQ(done, 70000u);
-    for (GVariant* report : reports) g_variant_unref(report);
+    EXPECT_EQ(statusOf(status), (std::vector<Status>{{0x101, 0, "photo 1.jpg", 70000, 0},
+                                                     {0, 0, "photo 1.jpg", 70000, 65536},
+                                                     {0, 0x101, "photo 1.jpg", 70000, 70000}}));
 }
 
 TEST_F(ObjectPush, APullGivesTheScenarioCardOrOneMadeFromTheName) {

@@ -28,4 +28,22 @@ std::vector<uint32_t> completions(SignalRecorder& recorder, size_t count) {
     return results;
 }
 
+std::ostream& operator<<(std::ostream& out, const Status& s) {
+    return out << "(" << s.first << ", " << s.last << ", " << s.name << ", " << s.size << ", "
+               << s.done << ")";
+}
+
+std::vector<Status> statusOf(SignalRecorder& recorder) {
+    std::vector<Status> reports;
+    for (GVariant* args : recorder.take()) {
+        Status s{};
+        const char* name = nullptr;
+        g_variant_get(args, "(uu&suu)", &s.first, &s.last, &name, &s.size, &s.done);
+        s.name = name;
+        reports.push_back(s);
+        g_variant_unref(args);
+    }
+    return reports;
+}
+
 }  // namespace bttest

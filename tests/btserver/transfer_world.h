@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,20 @@ std::string contentsOf(const std::string& path);
 void write(const std::string& path, const std::string& text);
 // The results of the completion signals the recorder holds, once there are `count`.
 std::vector<uint32_t> completions(SignalRecorder& recorder, size_t count = 1);
+
+// One report of a file of a transfer: (first, last, name, size, bytes done).
+struct Status {
+    uint32_t first, last;
+    std::string name;
+    uint32_t size, done;
+    bool operator==(const Status& o) const {
+        return first == o.first && last == o.last && name == o.name && size == o.size &&
+               done == o.done;
+    }
+};
+std::ostream& operator<<(std::ostream& out, const Status& s);
+// The status reports the recorder holds, taken from it.
+std::vector<Status> statusOf(SignalRecorder& recorder);
 
 class TransferWorld : public testing::Test {
 protected:

@@ -1,6 +1,6 @@
 // The main of the manager's tests: the private bus and the stand-in service, then the
 // manager's own start-up (working folder, client library, skin, plug-in manager with the
-// test plug-in, local servers) once for the process, as the application does it.
+// program's one plug-in, local servers) once for the process, as the application does it.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -25,11 +25,11 @@ public:
         char pattern[] = "/tmp/corvane-host-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         s_dir = pattern;
-        ASSERT_EQ(std::system(("mkdir " + sharedFolder() + " && cp " CORVANE_HOST_TEST_PLUGIN " " + s_dir +
-                               "/libPxTest.so && ln -s " CORVANE_SKIN_DIR " " + s_dir + "/CVSkin")
+        ASSERT_EQ(std::system(("mkdir " + sharedFolder() + " && cp " CORVANE_HOST_PLUGIN " " + s_dir +
+                               "/" CORVANE_HOST_PLUGIN_FILE " && ln -s " CORVANE_SKIN_DIR " " + s_dir + "/CVSkin")
                                   .c_str()),
                   0);
-        std::ofstream(s_dir + "/BtSettings.INI") << "[Profiles]\nnumber=1\nProfile1=libPxTest.so\n"
+        std::ofstream(s_dir + "/BtSettings.INI") << "[Profiles]\nnumber=1\nProfile1=" CORVANE_HOST_PLUGIN_FILE "\n"
                                                  << "[FTPSERVER]\nstatus=enable\nSHAREFOLDER=" << sharedFolder()
                                                  << "\nDESIRED_ACCESS=1\n";
         QString error;

@@ -1,9 +1,12 @@
 #include "host_test_util.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QMenu>
 #include <QThread>
+#include <QTreeWidget>
 #include <QWidget>
 
 namespace hosttest {
@@ -41,6 +44,28 @@ QListWidgetItem* itemNamed(const QListWidget* list, const QString& name) {
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text() == name) return list->item(i);
     return nullptr;
+}
+
+unsigned int serverNamed(const QWidget* window, const QString& className) {
+    auto* servers = window->findChild<QTreeWidget*>(QStringLiteral("serverList"));
+    for (int i = 0; servers && i < servers->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = servers->topLevelItem(i);
+        if (row->text(0) == className) return row->data(0, Qt::UserRole).toUInt();
+    }
+    return 0;
+}
+
+QMenu* waitForMenu() {
+    QMenu* menu = nullptr;
+    waitUntil([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; });
+    return menu;
+}
+
+QStringList menuTexts(const QMenu* menu) {
+    QStringList all;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator()) all.append(action->text());
+    return all;
 }
 
 }  // namespace hosttest

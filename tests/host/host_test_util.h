@@ -1,6 +1,6 @@
 // Helpers of the manager's tests: the working folder that the test process's session
 // started in, waiting while the user-interface thread goes on running its events, reading
-// list views, and QStrings in failure messages.
+// list views and context menus, and QStrings in failure messages.
 #pragma once
 
 #include <QString>
@@ -12,11 +12,12 @@
 
 class QListWidget;
 class QListWidgetItem;
+class QMenu;
 class QWidget;
 
 namespace hosttest {
 
-// The working folder of the session: BtSettings.INI, the test plug-in, the shared folder.
+// The working folder of the session: BtSettings.INI, the plug-in, the shared folder.
 const std::string& workingDir();
 std::string sharedFolder();
 std::string scenario(const char* file);
@@ -30,6 +31,14 @@ QWidget* visibleWindow(const QString& objectName);
 // The texts of the list's items in their order, and the item with this text (or null).
 QStringList names(const QListWidget* list);
 QListWidgetItem* itemNamed(const QListWidget* list, const QString& name);
+
+// The handle of the window's local server listed under this class name (0: none).
+unsigned int serverNamed(const QWidget* window, const QString& className);
+
+// The context menu that opens within the timeout (null: none), and the texts of its
+// entries, separators left out.
+QMenu* waitForMenu();
+QStringList menuTexts(const QMenu* menu);
 
 }  // namespace hosttest
 

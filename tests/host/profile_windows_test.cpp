@@ -1,13 +1,13 @@
 // The shared profile windows from the manager's menus: a server's and a shortcut's status
 // windows (one per item, raised when asked for again, freed when closed) and a shortcut's
-// modal properties window, from the context menus and from the main menu.
+// modal properties window, from the context menus and from the main menu. The items are
+// ones the test plug-in has no actions for, so that their menus hold the manager's entries.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QPointer>
-#include <QTreeWidget>
 
 #include "cvcommon/shortcut_helpers.h"
 #include "harness.h"
@@ -21,17 +21,16 @@
 
 namespace {
 
-constexpr unsigned int kPhone = 1, kPhoneFileTransfer = 4;  // services_fast.ini
-const QString kStatusTitle = QStringLiteral("Bluetooth File Transfer Status");
-const QString kPropertiesTitle = QStringLiteral("Bluetooth File Transfer Properties");
-
-QMenu* activeMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+constexpr unsigned int kPhone = 1, kPhoneSerialPort = 7;  // services_fast.ini
+const QString kServerStatusTitle = QStringLiteral("Bluetooth File Transfer Status");
+const QString kShortcutStatusTitle = QStringLiteral("Bluetooth Serial Port Status");
+const QString kPropertiesTitle = QStringLiteral("Bluetooth Serial Port Properties");
 
 // Opens a context menu with `open` and triggers its action of this object name.
 void choose(const std::function<void()>& open, const QString& action) {
     open();
-    ASSERT_TRUE(hosttest::waitUntil([] { return activeMenu() != nullptr; }));
-    QMenu* menu = activeMenu();
+    QMenu* menu = hosttest::waitForMenu();
+    ASSERT_TRUE(menu);
     QAction* chosen = menu->findChild<QAction*>(action);
     menu->close();
     ASSERT_TRUE(chosen) << action.toStdString();
@@ -42,14 +41,10 @@ class ProfileWindowMenus : public testing::Test {
 protected:
     void SetUp() override {
         corvtest::StandInService::instance().loadScenario(hosttest::scenario("services_fast.ini"));
-        ASSERT_EQ(CvCm_CreateShortCut(kPhone, kPhoneFileTransfer, &shortcut), 0);
+        ASSERT_EQ(CvCm_CreateShortCut(kPhone, kPhoneSerialPort, &shortcut), 0);
         window = std::make_unique<MainWindow>();
         window->show();
-        auto* servers = window->findChild<QTreeWidget*>(QStringLiteral("serverList"));
-        ASSERT_TRUE(servers);
-        for (int i = 0; i < servers->topLevelItemCount(); ++i)
-            if (servers->topLevelItem(i)->text(0) == QStringLiteral("Bluetooth File Transfer"))
-                server = servers->topLevelItem(i)->data(0, Qt::UserRole).toUInt();
+        server = hosttest::serverNamed(window.get(), QStringLiteral("Bluetooth File Transfer"));
         ASSERT_NE(server, 0u);
     }
 
@@ -68,7 +63,7 @@ TEST_F(ProfileWindowMenus, TheServersStatusOpensOnceAndIsRaisedWhenAskedAgain) {
     serverStatus();
     ASSERT_EQ(statusWindows().size(), 1);
     QPointer<ProfileStatusClass> status = statusWindows().first();
-    EXPECT_EQ(status->windowTitle(), kStatusTitle);
+    EXPECT_EQ(status->windowTitle(), kServerStatusTitle);
     EXPECT_TRUE(status->isVisible());
     EXPECT_FALSE(status->isModal());
     EXPECT_EQ(status->windowType(), Qt::Window);
@@ -93,7 +88,7 @@ TEST_F(ProfileWindowMenus, TheShortcutsStatusIsAWindowOfItsOwn) {
     shortcutMenu(QStringLiteral("statusAction"));
     ASSERT_EQ(statusWindows().size(), 2);
     QPointer<ProfileStatusClass> ofShortcut = statusWindows().last();
-    EXPECT_EQ(ofShortcut->windowTitle(), kStatusTitle);
+    EXPECT_EQ(ofShortcut->windowTitle(), kShortcutStatusTitle);
     EXPECT_TRUE(ofShortcut->isVisible());
     shortcutMenu(QStringLiteral("statusAction"));
     EXPECT_EQ(statusWindows().size(), 2);
@@ -119,8 +114,9 @@ TEST_F(ProfileWindowMenus, TheMainMenuActsOnTheSelectedServerOrShortcut) {
     ASSERT_TRUE(status && properties);
 
     window->servers()->showMenuOf(server);
-    ASSERT_TRUE(hosttest::waitUntil([] { return activeMenu() != nullptr; }));
-    activeMenu()->close();
+    QMenu* menu = hosttest::waitForMenu();
+    ASSERT_TRUE(menu);
+    menu->close();
     EXPECT_TRUE(status->isEnabled());
     EXPECT_FALSE(properties->isEnabled());
     status->trigger();
@@ -128,8 +124,9 @@ TEST_F(ProfileWindowMenus, TheMainMenuActsOnTheSelectedServerOrShortcut) {
 
     // Selecting the shortcut leaves the server unselected: the menu acts on the shortcut.
     window->shortcuts()->showMenuOf(shortcut);
-    ASSERT_TRUE(hosttest::waitUntil([] { return activeMenu() != nullptr; }));
-    activeMenu()->close();
+    menu = hosttest::waitForMenu();
+    ASSERT_TRUE(menu);
+    menu->close();
     EXPECT_EQ(window->servers()->selectedServer(), 0u);
     EXPECT_EQ(window->shortcuts()->selectedShortcut(), shortcut);
     EXPECT_TRUE(properties->isEnabled());

@@ -14,6 +14,18 @@ namespace {
 
 constexpr uint32_t kAclBase = 0x80;  // ACL handles are this plus the device handle
 
+// A shortcut of the connected service that is not connected yet reads the connection as
+// its own, as when it was connected through the shortcut.
+void linkShortcuts(World& world, uint32_t handle) {
+    const Connection* made = world.connection(handle);
+    if (!made)
+        return;
+    for (Shortcut& shortcut : world.shortcuts)
+        if (shortcut.connection == 0 && shortcut.device == made->device &&
+            shortcut.service == made->service)
+            shortcut.connection = handle;
+}
+
 // (device, class[, parameters]) → (connection, result) after the scenario's while;
 // connect_ex also sends "signal_connect_ex_complete".
 void connect(Service& service, const CallPtr& call, bool extended) {
@@ -22,6 +34,8 @@ void connect(Service& service, const CallPtr& call, bool extended) {
     Service* s = &service;
     bool started =
         connectService(service, device, serviceClass, [=](uint32_t handle, uint32_t result) {
+            if (result == kResultOk)
+                linkShortcuts(s->world(), handle);
             call->reply(g_variant_new("(uu)", handle, result));
             if (extended)
                 s->signals().emit(kConnectionInterface, "signal_connect_ex_complete",

@@ -63,6 +63,17 @@ std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle)
     return {};
 }
 
+uint32_t connectIncoming(Service& service, uint32_t device, uint32_t server, std::string& error) {
+    error = acceptIncoming(service.world(), device, server);
+    if (!error.empty())
+        return 0;
+    const Connection& made = service.world().connections.back();
+    service.signals().emit(kCallbackInterface, "connection_event_ind",
+                           g_variant_new("(uu@ay)", made.handle, kConnectionEventUp,
+                                         byteArray(connectionRecord(made, made.startedUs))));
+    return made.handle;
+}
+
 bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
                     std::function<void(uint32_t connection, uint32_t result)> done) {
     if (!service.world().knownDevice(device))

@@ -23,6 +23,9 @@ bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
 // A remote device in range connects to a running local server: the server is then in use.
 // The error text, or empty when done.
 std::string acceptIncoming(World& world, uint32_t device, uint32_t server);
+// acceptIncoming, told to the clients: "connection_event_ind" (connection, 1, property
+// record). The new connection, or 0 with the error text.
+uint32_t connectIncoming(Service& service, uint32_t device, uint32_t server, std::string& error);
 // Connects the devices that the scenario's servers name (connectedAtStart) to them.
 void connectScenarioDevices(World& world);
 // Ends the connection; false when there is none. The shortcuts connected through it are

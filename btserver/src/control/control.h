@@ -3,9 +3,9 @@
 // It resets the world or loads a scenario, emits any contract signal, overrides replies,
 // reads back the calls received, and drives the world events of remote devices
 // (device_events.h), the local controller (stack_events.h), the profiles
-// (profile_events.h) and files that devices send (transfer_events.h). Every action answers
-// once it is done. It builds on the whole service: core/, world/, areas/, profiles/ and
-// transfers/.
+// (profile_events.h) and files that devices send (transfer_events.h) over incoming
+// connections (incoming_links.h). Every action answers once it is done. It builds on the
+// whole service: core/, world/, areas/, profiles/ and transfers/.
 #pragma once
 
 #include <functional>

@@ -5,7 +5,6 @@
 #include "areas/connections.h"
 #include "areas/device_links.h"
 #include "core/core.h"
-#include "records/records.h"
 #include "service.h"
 
 namespace btserver {
@@ -56,13 +55,9 @@ std::string runDeviceEvent(Service& service, const char* method, GVariant* args)
     } else if (strcmp(method, "ConnectToServer") == 0) {
         guint32 server = 0;
         g_variant_get_child(args, 1, "u", &server);
-        if (std::string error = acceptIncoming(service.world(), device->handle, server);
-            !error.empty())
+        std::string error;
+        if (!connectIncoming(service, device->handle, server, error))
             return error;
-        const Connection& made = service.world().connections.back();
-        service.signals().emit(kCallbackInterface, "connection_event_ind",
-                               g_variant_new("(uu@ay)", made.handle, kConnectionEventUp,
-                                             byteArray(connectionRecord(made, made.startedUs))));
     } else {
         guint32 serviceHandle = 0;
         guchar role = 0;

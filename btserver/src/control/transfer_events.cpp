@@ -9,6 +9,7 @@
 #include "core/core.h"
 #include "records/records.h"
 #include "service.h"
+#include "control/incoming_links.h"
 #include "transfers/transfer_calls.h"
 #include "world/service_classes.h"
 
@@ -43,16 +44,6 @@ std::string destination(Service& service, bool put, const std::string& name, std
     return {};
 }
 
-// The device's connection to a local server of the class, which the file travels on; 0
-// when it has none.
-uint32_t incomingLink(const World& world, uint32_t device, uint16_t serviceClass) {
-    for (const Connection& connection : world.connections)
-        if (connection.incoming && connection.device == device &&
-            connection.serviceClass == serviceClass)
-            return connection.handle;
-    return 0;
-}
-
 }  // namespace
 
 bool isTransferEvent(const char* method) {
@@ -80,21 +71,26 @@ void runTransferEvent(Service& service, const char* method, GVariant* args,
     const TransferSignals& signals = put ? kFtpSignals : kOppSignals;
     uint32_t status = put ? kReceivedByFileTransfer : kReceivedByObjectPush;
     uint32_t sender = device->handle;
+    std::string error;
+    uint32_t link =
+        incomingLinkFor(service, sender, put ? kFileTransferClass : kObjectPushClass, error);
+    if (!link)
+        return done(error);
     std::string target = folder + "/" + name;
     Service* s = &service;
-    auto finish = [s, signals, status, sender, target, name, done](uint32_t result) {
-        if (result != kResultOk)
-            return done("the copy ended with result " + std::to_string(result));
-        GStatBuf written;
-        uint64_t size =
-            g_stat(target.c_str(), &written) == 0 ? static_cast<uint64_t>(written.st_size) : 0;
-        Bytes record = receivedFileRecord(status, size, sender, name);
-        s->signals().emit(signals.interface, signals.received,
-                          g_variant_new("(@ay)", byteArray(record)));
-        done({});
+    auto finish = [s, signals, status, sender, link, target, name, done](uint32_t result) {
+        if (result == kResultOk) {
+            GStatBuf written;
+            uint64_t size =
+                g_stat(target.c_str(), &written) == 0 ? static_cast<uint64_t>(written.st_size) : 0;
+            Bytes record = receivedFileRecord(status, size, sender, name);
+            s->signals().emit(signals.interface, signals.received,
+                              g_variant_new("(@ay)", byteArray(record)));
+        }
+        releaseIncomingLink(*s, link);
+        done(result == kResultOk ? std::string()
+                                 : "the copy ended with result " + std::to_string(result));
     };
-    uint32_t link =
-        incomingLink(service.world(), sender, put ? kFileTransferClass : kObjectPushClass);
     service.transfers().keep(TransferJob::start(service, link, {{source, target, name, false}},
                                                 statusReports(service, signals), finish));
 }

@@ -10,9 +10,13 @@
 //       the device pushes a copy of the local file into the inbox registered by
 //       register_opp_service (made when missing), with "signal_opp_file_transfer_status"
 //       reports, then "signal_opp_deal_receive_file" with status 0x06A00203 and the name.
-// The file travels on the device's connection to a local server of the area's class when
-// it has one: it counts to that connection's received bytes, and the copy fails if the
-// connection drops. The received-file record is laid out in records/transfer_records.h.
+// The file travels on the device's incoming connection to the local server of the area's
+// class (0x1106, 0x1105), which the service makes for it when the device has none and
+// ends once the file is over (incoming_links.h); so the server is in use (3) while the
+// file moves. Refused when the area has no local server, it is stopped, or the device is
+// out of range. The file counts to the connection's received bytes, and the copy fails
+// if the connection drops. The received-file record is laid out in
+// records/transfer_records.h.
 // Neither sends a completion signal: those end a client's own transfers. Each answers
 // once the file is there; a reset on the way makes it fail.
 #pragma once

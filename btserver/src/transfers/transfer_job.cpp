@@ -44,7 +44,7 @@ void TransferJob::stop(uint32_t result) {
 }
 
 bool TransferJob::connectionGone() const {
-    return connection_ != 0 && !service_.world().connection(connection_);
+    return !service_.world().connection(connection_);
 }
 
 uint32_t TransferJob::flag(bool edge) const {
@@ -93,9 +93,12 @@ void TransferJob::step() {
     }
     const Timing& timing = service_.world().timing;
     std::vector<char> buffer(std::min<uint64_t>(timing.transferChunk, size_ - done_));
-    size_t moved = std::fread(buffer.data(), 1, buffer.size(), in_);
-    if (std::ferror(in_) || std::fwrite(buffer.data(), 1, moved, out_) != moved)
-        return stop(kResultFailed);
+    size_t moved = 0;
+    if (!buffer.empty()) {  // an empty file has no bytes to move, only its reports
+        moved = std::fread(buffer.data(), 1, buffer.size(), in_);
+        if (std::ferror(in_) || std::fwrite(buffer.data(), 1, moved, out_) != moved)
+            return stop(kResultFailed);
+    }
     done_ += moved;
     if (Connection* link = service_.world().connection(connection_))
         (file.outgoing ? link->moved.sent : link->moved.received) += moved;

@@ -38,9 +38,7 @@ public:
                                       uint32_t size, uint32_t done)>;
     using Finish = std::function<void(uint32_t result)>;
 
-    // Starts at once: the first report is sent before this returns. A connection of 0 is a
-    // transfer on no connection that the stack knows (a remote device's to this computer
-    // while it has none to the server), which no connection's end stops.
+    // Starts at once on the connection: the first report is sent before this returns.
     static std::shared_ptr<TransferJob> start(Service& service, uint32_t connection,
                                               std::vector<TransferFile> files, Report report,
                                               Finish finish);
@@ -48,7 +46,7 @@ public:
     TransferJob(const TransferJob&) = delete;
     TransferJob& operator=(const TransferJob&) = delete;
 
-    uint32_t connection() const { return connection_; }  // 0: none
+    uint32_t connection() const { return connection_; }
     bool finished() const { return finished_; }
     size_t filesDone() const { return index_; }
     // Ends the transfer unfinished with the result.

@@ -30,6 +30,9 @@ void TransferSessions::keep(std::shared_ptr<TransferJob> job) {
 }
 
 void TransferSessions::reset() {
+    // The world has been replaced: the handles of the connections made for files may name
+    // the new world's, which the transfers stopped below must not end.
+    madeLinks_.clear();
     std::vector<std::shared_ptr<TransferJob>> stopped;
     stopped.swap(jobs_);
     for (const std::shared_ptr<TransferJob>& job : stopped) job->stop(kResultCancelled);

@@ -1,12 +1,14 @@
 // What the file-transfer and object-push areas keep while the service runs: the current
-// folder of each file-transfer connection, the transfers under way, and the folders that
-// the local servers registered.
+// folder of each file-transfer connection, the transfers under way, the incoming
+// connections made for files that remote devices send, and the folders that the local
+// servers registered.
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,17 +42,23 @@ public:
     // Keeps a started transfer until it has finished.
     void keep(std::shared_ptr<TransferJob> job);
 
+    // The incoming connections made for files that remote devices send
+    // (control/incoming_links.h).
+    std::set<uint32_t>& madeLinks() { return madeLinks_; }
+
     std::optional<SharedFolder> sharedFolder;  // registered by register_ftp_service
     std::string inbox;                         // registered by register_opp_service; empty: none
 
-    // Stops every transfer (each finishes with result 8), forgets the folders and the
-    // registrations, and lays out the devices' folders afresh from the world.
+    // Stops every transfer (each finishes with result 8), forgets the folders, the made
+    // connections and the registrations, and lays out the devices' folders afresh from the
+    // world.
     void reset();
 
 private:
     Service& service_;
     std::map<uint32_t, std::string> folders_;
     std::vector<std::shared_ptr<TransferJob>> jobs_;
+    std::set<uint32_t> madeLinks_;
 };
 
 }  // namespace btserver
