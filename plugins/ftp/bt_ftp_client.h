@@ -140,6 +140,7 @@ private:
     // Transfers and remote deletes, one item of the batch at a time.
     bool shortcutStillConnected();
     bool busy();
+    QList<TransferBatch::Item> selectedRemoteItems(const QList<QUrl>& urls) const;
     void startBatch(TransferBatch::Kind kind, const QList<TransferBatch::Item>& items);
     void startNextItem();
     bool confirmReplace(const QString& name, bool isFolder);

@@ -69,26 +69,25 @@ void BtFtpClient::DownloadRequest(const QList<QUrl>& urls) {
     std::printf("DownloadRequest %s\n", urls.first().toString().toUtf8().constData());
     std::fflush(stdout);
     if (!m_hConnection) return;
-    QList<TransferBatch::Item> items;
-    const QString folder = ui->comboBox_Local->currentText();
-    for (const QUrl& url : urls) {
-        const QString name = lastComponent(urlPath(url));
-        const QTreeWidgetItem* item = remoteItemNamed(name, true);
-        if (item) items.append({name, joined(folder, name), ftpitems::isFolder(item)});
-    }
-    startBatch(TransferBatch::Download, items);
+    startBatch(TransferBatch::Download, selectedRemoteItems(urls));
 }
 
 void BtFtpClient::DeleteRmtRequest(const QList<QUrl>& urls) {
     if (urls.isEmpty() || busy() || !shortcutStillConnected() || !m_hConnection) return;
+    startBatch(TransferBatch::Delete, selectedRemoteItems(urls));
+}
+
+// The URLs' names among the selected remote items, each with its path in the local
+// folder; a name that is not selected is dropped.
+QList<TransferBatch::Item> BtFtpClient::selectedRemoteItems(const QList<QUrl>& urls) const {
     QList<TransferBatch::Item> items;
     const QString folder = ui->comboBox_Local->currentText();
     for (const QUrl& url : urls) {
         const QString name = lastComponent(urlPath(url));
-        const QTreeWidgetItem* item = remoteItemNamed(name, true);
-        if (item) items.append({name, joined(folder, name), ftpitems::isFolder(item)});
+        if (const QTreeWidgetItem* item = remoteItemNamed(name, true))
+            items.append({name, joined(folder, name), ftpitems::isFolder(item)});
     }
-    startBatch(TransferBatch::Delete, items);
+    return items;
 }
 
 void BtFtpClient::startBatch(TransferBatch::Kind kind, const QList<TransferBatch::Item>& items) {

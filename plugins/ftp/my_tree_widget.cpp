@@ -55,31 +55,23 @@ void MyTreeWidget::startDrag(Qt::DropActions) {
     drag->exec(Qt::CopyAction);
 }
 
-void MyTreeWidget::dragEnterEvent(QDragEnterEvent* event) {
-    if (accepts(event->mimeData())) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-void MyTreeWidget::dragMoveEvent(QDragMoveEvent* event) {
-    if (accepts(event->mimeData())) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-void MyTreeWidget::dropEvent(QDropEvent* event) {
+// Copy is the only drop action; a payload this pane does not take is refused.
+bool MyTreeWidget::acceptCopy(QDropEvent* event) const {
     if (!accepts(event->mimeData())) {
         event->ignore();
-        return;
+        return false;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    return true;
+}
+
+void MyTreeWidget::dragEnterEvent(QDragEnterEvent* event) { acceptCopy(event); }
+
+void MyTreeWidget::dragMoveEvent(QDragMoveEvent* event) { acceptCopy(event); }
+
+void MyTreeWidget::dropEvent(QDropEvent* event) {
+    if (!acceptCopy(event)) return;
     const QList<QUrl> urls = event->mimeData()->urls();
     if (kind_ == Remote)
         Q_EMIT UploadRequest(urls);

@@ -48,6 +48,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    bool acceptCopy(QDropEvent* event) const;
+
     Kind kind_ = Local;
     ViewMode mode_ = List;
     QString path_;

@@ -21,24 +21,32 @@ OperationOutcome connectService(OperationJob& job) {
     return result == BTSDK_OK ? OperationOutcome::success(connection) : OperationOutcome::failure(result);
 }
 
-OperationOutcome getObject(OperationJob& job) {
+// A get or a put: the folder call for a folder, else the file call; a put's failure
+// carries its code.
+template <typename Call>
+OperationOutcome transfer(OperationJob& job, quint32 type, Call folderCall, Call fileCall, bool withCode) {
     const auto* record = job.recordAs<FtpOperationRecord>();
     if (!record) return OperationOutcome::failure();
     const FtpOperationData& d = record->data;
-    g_nTransferType = WorkingThread::Get;
-    const BTRESULT result = d.isFolder ? Btsdk_FTPGetDir(d.connection, d.remote, d.local)
-                                       : Btsdk_FTPGetFile(d.connection, d.remote, d.local);
-    return result == BTSDK_OK ? OperationOutcome::success() : OperationOutcome::failure();
+    g_nTransferType = type;
+    const BTRESULT result = (d.isFolder ? folderCall : fileCall)(d);
+    return result == BTSDK_OK ? OperationOutcome::success() : OperationOutcome::failure(withCode ? result : 0);
+}
+
+using TransferCall = BTRESULT (*)(const FtpOperationData&);
+
+OperationOutcome getObject(OperationJob& job) {
+    return transfer<TransferCall>(
+        job, WorkingThread::Get,
+        [](const FtpOperationData& d) { return Btsdk_FTPGetDir(d.connection, d.remote, d.local); },
+        [](const FtpOperationData& d) { return Btsdk_FTPGetFile(d.connection, d.remote, d.local); }, false);
 }
 
 OperationOutcome putObject(OperationJob& job) {
-    const auto* record = job.recordAs<FtpOperationRecord>();
-    if (!record) return OperationOutcome::failure();
-    const FtpOperationData& d = record->data;
-    g_nTransferType = WorkingThread::Put;
-    const BTRESULT result = d.isFolder ? Btsdk_FTPPutDir(d.connection, d.local, d.remote)
-                                       : Btsdk_FTPPutFile(d.connection, d.local, d.remote);
-    return result == BTSDK_OK ? OperationOutcome::success() : OperationOutcome::failure(result);
+    return transfer<TransferCall>(
+        job, WorkingThread::Put,
+        [](const FtpOperationData& d) { return Btsdk_FTPPutDir(d.connection, d.local, d.remote); },
+        [](const FtpOperationData& d) { return Btsdk_FTPPutFile(d.connection, d.local, d.remote); }, true);
 }
 
 OperationOutcome disconnectService(OperationJob& job) {

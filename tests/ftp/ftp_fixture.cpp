@@ -1,6 +1,7 @@
 #include "ftp_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -52,6 +53,7 @@ void FtpPlugin::SetUp() {
 }
 
 void FtpPlugin::TearDown() {
+    for (QWidget* window : browsers()) delete window;
     manager.reset();
     service.clearReplies();
 }
@@ -115,6 +117,13 @@ QStringList FtpPlugin::texts(const QList<QAction*>& actions) {
     QStringList all;
     for (QAction* action : actions) all.append(action->text());
     return all;
+}
+
+QList<QWidget*> FtpPlugin::browsers() {
+    QList<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QStringLiteral("BtFtpClientClass") && widget->isVisible()) found << widget;
+    return found;
 }
 
 }  // namespace ftptest

@@ -46,6 +46,8 @@ protected:
     // Connects the phone to the local FTP server, which then reports status 3.
     void connectPhoneToServer();
     static QStringList texts(const QList<QAction*>& actions);
+    // The browser windows on screen.
+    static QList<QWidget*> browsers();
 };
 
 }  // namespace ftptest
