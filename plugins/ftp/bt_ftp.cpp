@@ -101,8 +101,10 @@ void BtFtp::createActions() {
 
 QList<BtFtpClient*> BtFtp::clientWindows() const {
     QList<BtFtpClient*> windows;
-    for (const QPointer<BtFtpClient>& window : m_lstClientWnd)
-        if (window && window->shortcutHandle() == m_hShortcut) windows << window.data();
+    for (const QPointer<BtFtpClient>& entry : m_lstClientWnd) {
+        BtFtpClient* window = entry.data();
+        if (window && window->shortcutHandle() == m_hShortcut) windows << window;
+    }
     return windows;
 }
 

@@ -157,12 +157,13 @@ void BtFtpClient::connectSignals() {
 
 QString BtFtpClient::GetSizeString(unsigned int n) { return ftpitems::sizeText(n); }
 
+// The remote pane's parts stand for any pane but the local one; callers rule out NoPane.
 MyTreeWidget* BtFtpClient::tree(Pane pane) const {
-    return pane == LocalPane ? ui->treeWidget_Local : pane == RemotePane ? ui->treeWidget_Remote : nullptr;
+    return pane == LocalPane ? ui->treeWidget_Local : ui->treeWidget_Remote;
 }
 
 QComboBox* BtFtpClient::folderBox(Pane pane) const {
-    return pane == LocalPane ? ui->comboBox_Local : pane == RemotePane ? ui->comboBox_Remote : nullptr;
+    return pane == LocalPane ? ui->comboBox_Local : ui->comboBox_Remote;
 }
 
 BtFtpClient::Pane BtFtpClient::paneOf(QWidget* widget) const {
@@ -234,10 +235,10 @@ void BtFtpClient::showViewMode(Pane pane) {
 }
 
 void BtFtpClient::setViewMode(int mode) {
-    if (MyTreeWidget* pane = tree(m_focusPane)) pane->setViewMode(MyTreeWidget::ViewMode(mode));
-    if (m_focusPane != NoPane)
+    if (m_focusPane != NoPane) {
+        tree(m_focusPane)->setViewMode(MyTreeWidget::ViewMode(mode));
         showViewMode(m_focusPane);
-    else {
+    } else {
         ui->actList->setChecked(mode == MyTreeWidget::List);
         ui->actDetails->setChecked(mode == MyTreeWidget::Details);
     }
