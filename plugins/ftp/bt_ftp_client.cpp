@@ -68,13 +68,14 @@ BtFtpClient::~BtFtpClient() {
     // Hiding the window while it is taken down moves the focus, which must not reach it.
     disconnect(qApp, nullptr, this, nullptr);
     closeProgressDlg();
-    // No callback of the library reaches this window any more.
+    // No callback of the library reaches this window any more. The library's status
+    // callback stays registered: it is the same for every window, and another window's
+    // transfer may be running.
     releaseCallbacks(this);
     if (m_worker.busy() && (m_nOpState == Downloading || m_nOpState == Uploading || m_nOpState == Cancelling))
         Btsdk_FTPCancelTransfer(m_hConnection);
     m_worker.wait();
     m_pCancelThread.reset();
-    if (m_hConnection) Btsdk_FTPRegisterStatusCallback(m_hConnection, nullptr);
     if (m_hShortcut) Btsdk_DisconnectShortCut(m_hShortcut);
     qDeleteAll(m_pendingFolders);
     qDeleteAll(m_pendingFiles);

@@ -5,12 +5,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "browser_fixture.h"
+#include "cvcommon/shortcut_helpers.h"
 #include "modal_answer.h"
 #include "profilekit/com_progress_dlg.h"
 
@@ -147,6 +149,20 @@ TEST_F(BrowserTransfers, CancelWorksOnlyWhileATransferRunsAndTheDeviceBrowsesAga
     select(remotePane(), {QStringLiteral("notes.txt")});
     action("actDownload")->trigger();
     EXPECT_TRUE(waitForStatus(QStringLiteral("Download succeeded.")));
+}
+
+TEST_F(BrowserTransfers, ClosingDuringATransferCancelsItAndDisconnects) {
+    writeFile(localPath(QStringLiteral("large.bin")), 8 * 1024 * 1024);
+    QSignalSpy progress(window.get(), &BtFtpClient::sgnTransStatus);
+    window->UploadRequest({pathUrl(localPath(QStringLiteral("large.bin")))});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress.size() >= 2; }, 10000));
+    QElapsedTimer closing;
+    closing.start();
+    window.reset();
+    // The 8 s transfer is cancelled rather than waited for.
+    EXPECT_LT(closing.elapsed(), 4000);
+    EXPECT_EQ(callsOf("cancel_transfer").size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !CvCm_IsShortcutConnected(shortcut); }, 5000));
 }
 
 TEST_F(BrowserTransfers, AReadOnlyServiceRefusesAnUploadWithAWarning) {
