@@ -16,22 +16,25 @@ namespace {
 constexpr int kFolderRole = Qt::UserRole + 1;
 const char kTimeForm[] = "yyyy-MM-dd hh:mm";
 
-QString tr(const char* text) { return QCoreApplication::translate("BtFtpClient", text); }
-
-QString folderText() { return tr("Folder"); }
+QString folderText() {
+    return QCoreApplication::translate("BtFtpClient", "Folder");
+}
 
 void finish(QTreeWidgetItem* item, bool folder, const QIcon& icon) {
     item->setIcon(Name, icon);
     item->setData(Name, kFolderRole, folder);
     item->setTextAlignment(Size, Qt::AlignRight | Qt::AlignVCenter);
-    item->setToolTip(Name, tr("Name:\t%1\nSize:\t%2\nType:\t%3\nModified:\t%4")
-                               .arg(item->text(Name), item->text(Size), item->text(Type), item->text(Modified)));
+    item->setToolTip(
+        Name,
+        QCoreApplication::translate("BtFtpClient", "Name:\t%1\nSize:\t%2\nType:\t%3\nModified:\t%4")
+            .arg(item->text(Name), item->text(Size), item->text(Type), item->text(Modified)));
 }
 
 int digits(const char* text, int count) {
     int value = 0;
     for (int i = 0; i < count; ++i) {
-        if (text[i] < '0' || text[i] > '9') return -1;
+        if (text[i] < '0' || text[i] > '9')
+            return -1;
         value = value * 10 + (text[i] - '0');
     }
     return value;
@@ -40,7 +43,11 @@ int digits(const char* text, int count) {
 }  // namespace
 
 QString sizeText(unsigned int bytes) {
-    return profilekit::sizeText(bytes, 1, {tr("%1 B"), tr("%1 KB"), tr("%1 MB"), tr("%1 GB")});
+    return profilekit::sizeText(bytes, 1,
+                                {QCoreApplication::translate("BtFtpClient", "%1 B"),
+                                 QCoreApplication::translate("BtFtpClient", "%1 KB"),
+                                 QCoreApplication::translate("BtFtpClient", "%1 MB"),
+                                 QCoreApplication::translate("BtFtpClient", "%1 GB")});
 }
 
 QString typeText(const QString& name) {
@@ -51,9 +58,11 @@ QString typeText(const QString& name) {
 // Read by position rather than through a date format: a folder of tens of thousands of
 // entries is shown at the pace the device sends it.
 QString remoteTimeText(const char* time, int length) {
-    if (length < 16 || time[8] != 'T' || time[15] != 'Z') return QString();
+    if (length < 16 || time[8] != 'T' || time[15] != 'Z')
+        return QString();
     const int year = digits(time, 4), month = digits(time + 4, 2), day = digits(time + 6, 2);
-    const int hour = digits(time + 9, 2), minute = digits(time + 11, 2), second = digits(time + 13, 2);
+    const int hour = digits(time + 9, 2), minute = digits(time + 11, 2),
+              second = digits(time + 13, 2);
     const QDateTime utc(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
     return utc.isValid() ? utc.toLocalTime().toString(QLatin1String(kTimeForm)) : QString();
 }
@@ -84,15 +93,20 @@ RemoteItem::RemoteItem(const FTP_FIND_DATA& entry, const QIcon& folderIcon, cons
         setText(ftpitems::Size, sizeText(entry.size));
         setText(ftpitems::Type, typeText(name));
     }
-    setText(ftpitems::Modified, remoteTimeText(entry.time, int(strnlen(entry.time, sizeof entry.time))));
+    setText(ftpitems::Modified,
+            remoteTimeText(entry.time, int(strnlen(entry.time, sizeof entry.time))));
     finish(this, folder, folder ? folderIcon : fileIcon);
 }
 
 const FTP_FIND_DATA* remoteEntry(const QTreeWidgetItem* item) {
-    return item && item->type() == RemoteItem::kType ? &static_cast<const RemoteItem*>(item)->entry() : nullptr;
+    return item && item->type() == RemoteItem::kType
+               ? &static_cast<const RemoteItem*>(item)->entry()
+               : nullptr;
 }
 
-bool isFolder(const QTreeWidgetItem* item) { return item && item->data(Name, kFolderRole).toBool(); }
+bool isFolder(const QTreeWidgetItem* item) {
+    return item && item->data(Name, kFolderRole).toBool();
+}
 
 QTreeWidgetItem* newFolderItem(const QString& name, const QIcon& folderIcon) {
     auto* item = new QTreeWidgetItem;

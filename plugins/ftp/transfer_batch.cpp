@@ -2,11 +2,7 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-QString tr(const char* text) { return QCoreApplication::translate("BtFtpClient", text); }
-
-}  // namespace
+namespace {}  // namespace
 
 void TransferBatch::start(Kind kind, const QList<Item>& items) {
     active_ = true;
@@ -19,10 +15,14 @@ void TransferBatch::start(Kind kind, const QList<Item>& items) {
 QString TransferBatch::finish() {
     active_ = false;
     pending_.clear();
-    QString text = kind_ == Download ? tr("%1 of %2 downloaded") : kind_ == Upload ? tr("%1 of %2 uploaded")
-                                                                                    : tr("%1 of %2 deleted");
+    QString text =
+        kind_ == Download ? QCoreApplication::translate("BtFtpClient", "%1 of %2 downloaded")
+        : kind_ == Upload ? QCoreApplication::translate("BtFtpClient", "%1 of %2 uploaded")
+                          : QCoreApplication::translate("BtFtpClient", "%1 of %2 deleted");
     text = text.arg(done_).arg(count_);
-    if (failed_) text += tr(", %1 failed").arg(failed_);
-    if (skipped_) text += tr(", %1 skipped").arg(skipped_);
+    if (failed_)
+        text += QCoreApplication::translate("BtFtpClient", ", %1 failed").arg(failed_);
+    if (skipped_)
+        text += QCoreApplication::translate("BtFtpClient", ", %1 skipped").arg(skipped_);
     return text;
 }

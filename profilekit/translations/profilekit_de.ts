@@ -24,85 +24,90 @@
         <translation>Nach</translation>
     </message>
     <message>
-        <location filename="../forms/com_progress_dlg.ui" line="66"/>
+        <location filename="../forms/com_progress_dlg.ui" line="73"/>
         <location filename="../src/com_progress_dlg.cpp" line="21"/>
         <source>Rate:</source>
         <translation>Rate:</translation>
     </message>
     <message>
-        <location filename="../forms/com_progress_dlg.ui" line="73"/>
+        <location filename="../forms/com_progress_dlg.ui" line="80"/>
         <location filename="../src/com_progress_dlg.cpp" line="22"/>
         <source>Estimated time left:</source>
         <translation>Geschätzte Restzeit:</translation>
     </message>
     <message>
-        <location filename="../forms/com_progress_dlg.ui" line="108"/>
+        <location filename="../forms/com_progress_dlg.ui" line="115"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../src/com_progress_dlg.cpp" line="24"/>
-        <location filename="../src/com_progress_dlg.cpp" line="52"/>
+        <location filename="../src/com_progress_dlg.cpp" line="64"/>
         <source>Copying %1</source>
         <translation>Kopiere %1</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="74"/>
+        <location filename="../src/com_progress_dlg.cpp" line="31"/>
+        <source>Item %1 of %2</source>
+        <translation>Element %1 von %2</translation>
+    </message>
+    <message>
+        <location filename="../src/com_progress_dlg.cpp" line="86"/>
         <source>Rate: %1/%2 (%3 /Sec)</source>
         <translation>Rate: %1/%2 (%3 /s)</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="77"/>
+        <location filename="../src/com_progress_dlg.cpp" line="89"/>
         <source>Estimated time left: %1</source>
         <translation>Geschätzte Restzeit: %1</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="87"/>
+        <location filename="../src/com_progress_dlg.cpp" line="99"/>
         <source>%1hour</source>
         <translation>%1Stunde</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="87"/>
+        <location filename="../src/com_progress_dlg.cpp" line="99"/>
         <source>%1hours</source>
         <translation>%1Stunden</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="92"/>
+        <location filename="../src/com_progress_dlg.cpp" line="104"/>
         <source>%1minute</source>
         <translation>%1Minute</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="92"/>
+        <location filename="../src/com_progress_dlg.cpp" line="104"/>
         <source>%1minutes</source>
         <translation>%1Minuten</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="95"/>
+        <location filename="../src/com_progress_dlg.cpp" line="107"/>
         <source>%1second</source>
         <translation>%1Sekunde</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="95"/>
+        <location filename="../src/com_progress_dlg.cpp" line="107"/>
         <source>%1seconds</source>
         <translation>%1Sekunden</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="100"/>
+        <location filename="../src/com_progress_dlg.cpp" line="112"/>
         <source>%1Bytes</source>
         <translation>%1Bytes</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="100"/>
+        <location filename="../src/com_progress_dlg.cpp" line="112"/>
         <source>%1KB</source>
         <translation>%1KB</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="100"/>
+        <location filename="../src/com_progress_dlg.cpp" line="112"/>
         <source>%1MB</source>
         <translation>%1MB</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="100"/>
+        <location filename="../src/com_progress_dlg.cpp" line="112"/>
         <source>%1GB</source>
         <translation>%1GB</translation>
     </message>
@@ -133,12 +138,12 @@
 <context>
     <name>FileOpenDlg</name>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="100"/>
+        <location filename="../src/file_open_dlg.cpp" line="104"/>
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="109"/>
+        <location filename="../src/file_open_dlg.cpp" line="113"/>
         <source>Name:	%1
 Size:	%2
 Type:	%3
@@ -149,22 +154,22 @@ Typ:	%3
 Geändert:	%4</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="117"/>
+        <location filename="../src/file_open_dlg.cpp" line="121"/>
         <source>%1 B</source>
         <translation>%1 B</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="117"/>
+        <location filename="../src/file_open_dlg.cpp" line="121"/>
         <source>%1 KB</source>
         <translation>%1 KB</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="117"/>
+        <location filename="../src/file_open_dlg.cpp" line="121"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="117"/>
+        <location filename="../src/file_open_dlg.cpp" line="121"/>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
     </message>

@@ -24,85 +24,90 @@
         <translation>To</translation>
     </message>
     <message>
-        <location filename="../forms/com_progress_dlg.ui" line="66"/>
+        <location filename="../forms/com_progress_dlg.ui" line="73"/>
         <location filename="../src/com_progress_dlg.cpp" line="21"/>
         <source>Rate:</source>
         <translation>Rate:</translation>
     </message>
     <message>
-        <location filename="../forms/com_progress_dlg.ui" line="73"/>
+        <location filename="../forms/com_progress_dlg.ui" line="80"/>
         <location filename="../src/com_progress_dlg.cpp" line="22"/>
         <source>Estimated time left:</source>
         <translation>Estimated time left:</translation>
     </message>
     <message>
-        <location filename="../forms/com_progress_dlg.ui" line="108"/>
+        <location filename="../forms/com_progress_dlg.ui" line="115"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
         <location filename="../src/com_progress_dlg.cpp" line="24"/>
-        <location filename="../src/com_progress_dlg.cpp" line="52"/>
+        <location filename="../src/com_progress_dlg.cpp" line="64"/>
         <source>Copying %1</source>
         <translation>Copying %1</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="74"/>
+        <location filename="../src/com_progress_dlg.cpp" line="31"/>
+        <source>Item %1 of %2</source>
+        <translation>Item %1 of %2</translation>
+    </message>
+    <message>
+        <location filename="../src/com_progress_dlg.cpp" line="86"/>
         <source>Rate: %1/%2 (%3 /Sec)</source>
         <translation>Rate: %1/%2 (%3 /Sec)</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="77"/>
+        <location filename="../src/com_progress_dlg.cpp" line="89"/>
         <source>Estimated time left: %1</source>
         <translation>Estimated time left: %1</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="87"/>
+        <location filename="../src/com_progress_dlg.cpp" line="99"/>
         <source>%1hour</source>
         <translation>%1hour</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="87"/>
+        <location filename="../src/com_progress_dlg.cpp" line="99"/>
         <source>%1hours</source>
         <translation>%1hours</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="92"/>
+        <location filename="../src/com_progress_dlg.cpp" line="104"/>
         <source>%1minute</source>
         <translation>%1minute</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="92"/>
+        <location filename="../src/com_progress_dlg.cpp" line="104"/>
         <source>%1minutes</source>
         <translation>%1minutes</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="95"/>
+        <location filename="../src/com_progress_dlg.cpp" line="107"/>
         <source>%1second</source>
         <translation>%1second</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="95"/>
+        <location filename="../src/com_progress_dlg.cpp" line="107"/>
         <source>%1seconds</source>
         <translation>%1seconds</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="100"/>
+        <location filename="../src/com_progress_dlg.cpp" line="112"/>
         <source>%1Bytes</source>
         <translation>%1Bytes</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="100"/>
+        <location filename="../src/com_progress_dlg.cpp" line="112"/>
         <source>%1KB</source>
         <translation>%1KB</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="100"/>
+        <location filename="../src/com_progress_dlg.cpp" line="112"/>
         <source>%1MB</source>
         <translation>%1MB</translation>
     </message>
     <message>
-        <location filename="../src/com_progress_dlg.cpp" line="100"/>
+        <location filename="../src/com_progress_dlg.cpp" line="112"/>
         <source>%1GB</source>
         <translation>%1GB</translation>
     </message>
@@ -133,12 +138,12 @@
 <context>
     <name>FileOpenDlg</name>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="100"/>
+        <location filename="../src/file_open_dlg.cpp" line="104"/>
         <source>Folder</source>
         <translation>Folder</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="109"/>
+        <location filename="../src/file_open_dlg.cpp" line="113"/>
         <source>Name:	%1
 Size:	%2
 Type:	%3
@@ -149,22 +154,22 @@ Type:	%3
 Modified:	%4</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="117"/>
+        <location filename="../src/file_open_dlg.cpp" line="121"/>
         <source>%1 B</source>
         <translation>%1 B</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="117"/>
+        <location filename="../src/file_open_dlg.cpp" line="121"/>
         <source>%1 KB</source>
         <translation>%1 KB</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="117"/>
+        <location filename="../src/file_open_dlg.cpp" line="121"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="../src/file_open_dlg.cpp" line="117"/>
+        <location filename="../src/file_open_dlg.cpp" line="121"/>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
     </message>
@@ -275,7 +280,7 @@ Modified:	%4</translation>
     <message>
         <location filename="../forms/profile_status_dlg.ui" line="24"/>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>General</translation>
     </message>
     <message>
         <location filename="../forms/profile_status_dlg.ui" line="30"/>
