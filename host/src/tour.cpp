@@ -16,44 +16,29 @@
 #include "profile_windows.h"
 #include "service_list.h"
 #include "shortcut_list.h"
-#include "window_shot.h"
+#include "tour_ftp.h"
+#include "tour_shot.h"
+#include "tour_windows.h"
 
 namespace {
 
 const QString kPhoneName = QStringLiteral("Nova Phone");
 const QString kPhonePin = QStringLiteral("1234");
-constexpr quint16 kFileTransfer = 0x1106;
-constexpr int kPollMs = 100;
 
 QDialog* openPinDialog(QWidget* window) {
     auto* dialog = window->findChild<QDialog*>(QStringLiteral("pinDialog"));
     return dialog && dialog->isVisible() ? dialog : nullptr;
 }
 
-QTreeWidget* shortcutView(QWidget* window) { return window->findChild<QTreeWidget*>(QStringLiteral("shortcutList")); }
-
 // The handle of the first row of the list (0: the list is empty).
 quint32 firstOf(QWidget* window, const QString& list) {
     return handleOf(window->findChild<QTreeWidget*>(list)->topLevelItem(0));
 }
 
-// The status window on screen; a closed one lingers until its deletion.
-QDialog* shownStatus(QWidget* window) {
-    for (QDialog* status : window->findChildren<QDialog*>(QStringLiteral("profileStatus")))
-        if (status->isVisible()) return status;
-    return nullptr;
-}
-
-// Closes the modal window and the status window that an earlier step left open.
-void closeProfileWindows(QWidget* window) {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    if (QDialog* status = shownStatus(window)) status->close();
-}
-
 }  // namespace
 
 Tour::Tour(MainWindow* window, const QString& folder) : QObject(window), window_(window), folder_(folder) {
-    poller_.setInterval(kPollMs);
+    poller_.setInterval(kTourPollMs);
     connect(&poller_, &QTimer::timeout, this, &Tour::poll);
     auto always = [] { return true; };
     auto nothing = [] {};
@@ -89,7 +74,7 @@ Tour::Tour(MainWindow* window, const QString& folder) : QObject(window), window_
         {QStringLiteral("07-services.png"), nothing, [this] { return !window_->browsing(); }, 15000},
         {QStringLiteral("08-shortcut.png"),
          [this] {
-             if (quint32 service = window_->services()->selectClass(kFileTransfer))
+             if (quint32 service = window_->services()->selectClass(kFileTransferClass))
                  window_->services()->createShortcut(service);
          },
          [this] { return shortcutView(window_)->topLevelItemCount() > 0; }, 3000},
@@ -130,6 +115,7 @@ Tour::Tour(MainWindow* window, const QString& folder) : QObject(window), window_
          },
          [this] { return shownStatus(window_) != nullptr; }, 3000},
     };
+    steps_ << ftpTourSteps(window_);
 }
 
 void Tour::start() {
@@ -147,7 +133,7 @@ void Tour::begin() {
 }
 
 void Tour::poll() {
-    const Step& step = steps_[current_];
+    const TourStep& step = steps_[current_];
     if (step.done()) {
         finish(true);
     } else if (clock_.elapsed() > step.timeoutMs) {
@@ -155,22 +141,27 @@ void Tour::poll() {
     }
 }
 
+// A step that does not finish in time ends the tour, with its picture as it stands.
 void Tour::finish(bool done) {
     poller_.stop();
     if (current_ >= 0) {
-        const Step& step = steps_[current_];
+        const TourStep& step = steps_[current_];
         QString path = QDir(folder_).filePath(step.picture);
-        bool saved = windowShot(window_).save(path);
+        bool saved = tourShot(window_).save(path);
         std::printf("tour: %s%s%s\n", qPrintable(path), done ? "" : " (the step did not finish in time)",
                     saved ? "" : " could not be saved");
         std::fflush(stdout);
+        if (!done) {
+            std::fprintf(stderr, "tour: stopped at step %d of %d (%s): it did not finish within %d ms\n",
+                         current_ + 1, int(steps_.size()), qPrintable(step.picture), step.timeoutMs);
+            endTour(window_, 1);
+            return;
+        }
     }
     if (++current_ < steps_.size()) {
         // Let the window lay itself out and paint before the next step.
         QTimer::singleShot(300, this, &Tour::begin);
         return;
     }
-    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-    closeProfileWindows(window_);
-    QTimer::singleShot(0, qApp, &QApplication::quit);
+    endTour(window_, 0);
 }

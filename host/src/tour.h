@@ -1,8 +1,11 @@
 // A scripted tour of the window for demonstrations without a display: discover, pair
 // "Nova Phone" answering its PIN 1234, browse its services, make a shortcut to its file
 // transfer service, open that shortcut's context menu, its status window and its
-// properties, and the status window of the first local server. After each step a picture
-// of the window goes into the folder; then the application quits.
+// properties, and the status window of the first local server; then the file-transfer
+// browser on the phone in list and details views, a folder download with its progress
+// window, and the local file-transfer server's properties (both pages). After each step a
+// picture of the window goes into the folder; then the application quits. A step that
+// does not finish in time ends the tour with status 1.
 #pragma once
 
 #include <QElapsedTimer>
@@ -11,7 +14,7 @@
 #include <QString>
 #include <QTimer>
 
-#include <functional>
+#include "tour_step.h"
 
 class MainWindow;
 
@@ -22,12 +25,6 @@ public:
     void start();
 
 private:
-    struct Step {
-        QString picture;                // file name of the picture taken when the step is done
-        std::function<void()> action;   // what the step does
-        std::function<bool()> done;     // polled until true or the step's time is up
-        int timeoutMs;
-    };
     void begin();
     void poll();
     void finish(bool done);
@@ -35,7 +32,7 @@ private:
 
     MainWindow* window_;
     QString folder_;
-    QList<Step> steps_;
+    QList<TourStep> steps_;
     int current_ = -1;
     QTimer poller_;
     QElapsedTimer clock_;

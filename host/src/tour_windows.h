@@ -1,0 +1,13 @@
+// The manager's windows that the tour looks for and closes between its steps.
+#pragma once
+
+class QDialog;
+class QTreeWidget;
+class QWidget;
+
+// The list of shortcuts in the manager's window.
+QTreeWidget* shortcutView(QWidget* window);
+// The status window on screen; a closed one lingers until its deletion.
+QDialog* shownStatus(QWidget* window);
+// Closes the modal window and the status window that an earlier step left open.
+void closeProfileWindows(QWidget* window);
