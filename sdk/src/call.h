@@ -177,6 +177,55 @@ bool callWaited(const char* beginFailText, const char* replyFailText, const Ins<
     return call && pending.ok;
 }
 
+// The draining call pattern, for a method whose signals come before its answer in great
+// number (a folder listing sends one signal per entry): under the call mutex the caller
+// begins the call and dispatches the proxy's connection itself until the answer is in.
+// So the signals are handled as they come, in order, instead of piling up unread while a
+// blocking call waits (libdbus looks through everything queued after each read), and
+// every one of them has been handled when the call returns. It works whether the
+// library's drive-signal thread or the application's loop dispatches the connection:
+// neither dispatches while the caller holds the call mutex or runs on that thread.
+template <const Method& M, typename... I, typename... O>
+bool callDraining(const char* failText, const Ins<I...>& in, const Outs<O...>& out) {
+    static_assert(signatureIs<InTraits<I>...>(M.in), "inputs differ from the method's row");
+    static_assert(signatureIs<OutTraits<O>...>(M.out), "outputs differ from the method's row");
+    if (!libraryStarted()) return false;
+    DBusGProxy* proxy = proxyFor(M.proxy);
+    DBusGConnection* connection = proxyConnection(M.proxy);
+    if (!proxy || !connection || !detail::validInputs(in.values, failText)) return false;
+    DBusConnection* raw = dbus_g_connection_get_connection(connection);
+
+    detail::Pending<O...> pending{{}, {}, false, false, failText, out.pointers};
+    g_mutex_init(&pending.mutex);
+    g_cond_init(&pending.cond);
+    auto args = std::tuple_cat(detail::flattenIns(in.values), detail::end());
+    g_mutex_lock(g_btsdk_call_mutex);
+    DBusGProxyCall* call = std::apply(
+        [&](auto... a) {
+            return dbus_g_proxy_begin_call(proxy, M.name, detail::onWaitedReply<O...>, &pending, nullptr,
+                                           a...);
+        },
+        args);
+    constexpr int kReadMs = 100;
+    // A lost connection ends the call with an error reply, which the loop dispatches.
+    auto answered = [&] {
+        g_mutex_lock(&pending.mutex);
+        const bool done = pending.done;
+        g_mutex_unlock(&pending.mutex);
+        return done;
+    };
+    if (!call)
+        g_printerr("%s", failText);
+    else
+        while (!answered() && dbus_connection_read_write_dispatch(raw, kReadMs)) {
+        }
+    const bool ok = call && answered() && pending.ok;
+    if (call && !answered()) dbus_g_proxy_cancel_call(proxy, call);
+    g_mutex_unlock(g_btsdk_call_mutex);
+    g_mutex_clear(&pending.mutex);
+    g_cond_clear(&pending.cond);
+    return ok;
+}
 
 // The commonest operation: inputs in, the service's result code out (preset 770).
 template <const Method& M, typename... I>

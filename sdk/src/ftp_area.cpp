@@ -167,8 +167,11 @@ BTRESULT Btsdk_FTPBrowseFolder(BTCONNHDL connection, const char* folder,
     if (!connection || !folder) return BTSDK_ER_INVALID_PARAMETER;
     BtsdkCallbackRecord record{BTSDK_FTP_BROWSE_CBK, reinterpret_cast<BtsdkEventCallback>(callback)};
     Btsdk_RegisterFtpCallback(&record);
-    return callForResult<method::FtpBrowseFolder>("Btsdk_FTPBrowseFolder Error: %s\n",
-                                                  guint{connection}, folder, guint{flag});
+    // Every entry has reached the callback when this returns.
+    guint result = BTSDK_ER_FAIL;
+    callDraining<method::FtpBrowseFolder>("Btsdk_FTPBrowseFolder Error: %s\n",
+                                          ins(guint{connection}, folder, guint{flag}), outs(&result));
+    return result;
 }
 
 void Btsdk_FTPRegisterStatusCallback(BTCONNHDL connection, BtsdkFtpStatusCallback callback) {

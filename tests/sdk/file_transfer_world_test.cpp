@@ -94,6 +94,40 @@ TEST_F(FileTransferWorld, AFolderTreeGoesDownAndUpAgainUnchanged) {
 }
 
 // The default world moves 128 KiB/s: the picture takes about 1.5 s.
+std::atomic<int> s_entries{0};
+void onEntryCounted(FTP_FIND_DATA*) { ++s_entries; }
+
+// A listing's entries are all handed to the callback by the time the call returns, also
+// when there are many, so that a caller can tell one listing's entries from the next's.
+TEST_F(FileTransferWorld, EveryEntryOfAListingIsHandedOverBeforeTheCallReturns) {
+    const fs::path many = local_ / "many";
+    fs::create_directory(many);
+    constexpr int kEntries = 3000;
+    for (int i = 0; i < kEntries; ++i) std::ofstream(many / ("file " + std::to_string(i)));
+    const fs::path scenario = local_ / "world.ini";
+    {
+        std::ifstream in(CORVANE_SCENARIOS_DIR "/transfer_fast.ini");
+        std::stringstream text;
+        text << in.rdbuf();
+        std::string world = text.str();
+        // The phone offers the folder of many entries; the other files stay where they are.
+        const std::string phone = "Files=files/phone", others = "=files/";
+        const size_t at = world.find(phone);
+        ASSERT_NE(at, std::string::npos);
+        world.replace(at, phone.size(), "Files=" + many.string());
+        for (size_t next = world.find(others); next != std::string::npos; next = world.find(others, next + 1))
+            world.replace(next, others.size(), "=" CORVANE_SCENARIOS_DIR "/files/");
+        std::ofstream(scenario) << world;
+    }
+    service.loadScenario(scenario.string());
+    connectPhone();
+    for (int round = 0; round < 2; ++round) {
+        s_entries = 0;
+        ASSERT_EQ(Btsdk_FTPBrowseFolder(connection_, "/", onEntryCounted, 0), BTSDK_OK);
+        EXPECT_EQ(s_entries.load(), kEntries);
+    }
+}
+
 TEST_F(FileTransferWorld, ACancelledTransferFailsAndTheNextOneWorks) {
     connectPhone();
     auto get = startPictureGet();

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 #include "corvclient/btsdk.h"
 #include "harness.h"
@@ -83,6 +84,50 @@ TEST(AppMainLoop, SignalsAndRepliesAreDispatchedByTheApplicationLoop) {
     EXPECT_EQ(s_tracesOnMain.load(), declared() ? 1 : 0);
     EXPECT_EQ(s_tracesElsewhere.load(), declared() ? 0 : 1);
     EXPECT_EQ(s_sourcesElsewhere.load(), 0) << "an application source ran on another thread";
+}
+
+std::atomic<int> s_entries{0};
+void onEntry(FTP_FIND_DATA*) { ++s_entries; }
+
+// A folder listing asked for from inside the application's loop, as a user-interface
+// handler does: every entry has been handed over when the call returns, whichever thread
+// dispatches the library's connection.
+TEST(AppMainLoop, AListingFromTheLoopHandsOverEveryEntryBeforeItReturns) {
+    GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
+    BTCONNHDL connection = 0;
+    BTRESULT connected = BTSDK_ER_FAIL, listed = BTSDK_ER_FAIL;
+    int entriesAtReturn = -1;
+    std::thread worker([&] {
+        std::vector<BTUINT8> param(8, 0);
+        connected = Btsdk_ConnectEx(1, 0x1106, param.data(), &connection);  // the phone
+        struct Listing {
+            GMainLoop* loop;
+            BTCONNHDL connection;
+            BTRESULT* listed;
+            int* entriesAtReturn;
+        };
+        static Listing listing;
+        listing = {loop, connection, &listed, &entriesAtReturn};
+        g_idle_add(
+            [](gpointer) -> gboolean {
+                if (listing.connection) {
+                    *listing.listed = Btsdk_FTPBrowseFolder(listing.connection, "/", onEntry, 0);
+                    *listing.entriesAtReturn = s_entries.load();
+                }
+                g_main_loop_quit(listing.loop);
+                return G_SOURCE_REMOVE;
+            },
+            nullptr);
+    });
+    g_main_loop_run(loop);
+    worker.join();
+    g_main_loop_unref(loop);
+    if (connection) Btsdk_Disconnect(connection);
+
+    ASSERT_EQ(connected, BTSDK_OK);
+    EXPECT_EQ(listed, BTSDK_OK);
+    // Documents, Pictures, .hidden settings, Café menü.txt, notes.txt
+    EXPECT_EQ(entriesAtReturn, 5);
 }
 
 }  // namespace
