@@ -178,13 +178,17 @@ bool callWaited(const char* beginFailText, const char* replyFailText, const Ins<
 }
 
 // The draining call pattern, for a method whose signals come before its answer in great
-// number (a folder listing sends one signal per entry): under the call mutex the caller
-// begins the call and dispatches the proxy's connection itself until the answer is in.
-// So the signals are handled as they come, in order, instead of piling up unread while a
-// blocking call waits (libdbus looks through everything queued after each read), and
-// every one of them has been handled when the call returns. It works whether the
-// library's drive-signal thread or the application's loop dispatches the connection:
-// neither dispatches while the caller holds the call mutex or runs on that thread.
+// number (a folder listing sends one signal per entry). A plain blocking call would leave
+// them unread until the answer came (libdbus looks through everything queued after each
+// read, so the cost grows faster than their number), and hand them over after the call.
+// Here every signal is handled as it comes, in order, and all have been handled when the
+// call returns:
+// - with the drive-signal thread, the caller dispatches the connection itself under the
+//   call mutex, which keeps that thread out meanwhile, as it holds the mutex to dispatch;
+// - on the thread of the application's loop, the caller dispatches it without the mutex,
+//   as that loop does (so a handler may call the library);
+// - on another thread of an application loop, the caller waits for the answer, which the
+//   loop dispatches after the signals.
 template <const Method& M, typename... I, typename... O>
 bool callDraining(const char* failText, const Ins<I...>& in, const Outs<O...>& out) {
     static_assert(signatureIs<InTraits<I>...>(M.in), "inputs differ from the method's row");
@@ -194,10 +198,18 @@ bool callDraining(const char* failText, const Ins<I...>& in, const Outs<O...>& o
     DBusGConnection* connection = proxyConnection(M.proxy);
     if (!proxy || !connection || !detail::validInputs(in.values, failText)) return false;
     DBusConnection* raw = dbus_g_connection_get_connection(connection);
+    const bool driveThread = libraryContext() != nullptr;
+    const bool onAppLoop = !driveThread && g_main_context_is_owner(g_main_context_default());
 
     detail::Pending<O...> pending{{}, {}, false, false, failText, out.pointers};
     g_mutex_init(&pending.mutex);
     g_cond_init(&pending.cond);
+    auto answered = [&] {
+        g_mutex_lock(&pending.mutex);
+        const bool done = pending.done;
+        g_mutex_unlock(&pending.mutex);
+        return done;
+    };
     auto args = std::tuple_cat(detail::flattenIns(in.values), detail::end());
     g_mutex_lock(g_btsdk_call_mutex);
     DBusGProxyCall* call = std::apply(
@@ -206,22 +218,22 @@ bool callDraining(const char* failText, const Ins<I...>& in, const Outs<O...>& o
                                            a...);
         },
         args);
-    constexpr int kReadMs = 100;
-    // A lost connection ends the call with an error reply, which the loop dispatches.
-    auto answered = [&] {
-        g_mutex_lock(&pending.mutex);
-        const bool done = pending.done;
-        g_mutex_unlock(&pending.mutex);
-        return done;
-    };
-    if (!call)
+    if (!driveThread) g_mutex_unlock(g_btsdk_call_mutex);
+    if (!call) {
         g_printerr("%s", failText);
-    else
+    } else if (driveThread || onAppLoop) {
+        // A lost connection ends the call with an error answer, which the loop dispatches.
+        constexpr int kReadMs = 100;
         while (!answered() && dbus_connection_read_write_dispatch(raw, kReadMs)) {
         }
+        if (!answered()) dbus_g_proxy_cancel_call(proxy, call);
+    } else {
+        g_mutex_lock(&pending.mutex);
+        while (!pending.done) g_cond_wait(&pending.cond, &pending.mutex);
+        g_mutex_unlock(&pending.mutex);
+    }
+    if (driveThread) g_mutex_unlock(g_btsdk_call_mutex);
     const bool ok = call && answered() && pending.ok;
-    if (call && !answered()) dbus_g_proxy_cancel_call(proxy, call);
-    g_mutex_unlock(g_btsdk_call_mutex);
     g_mutex_clear(&pending.mutex);
     g_cond_clear(&pending.cond);
     return ok;

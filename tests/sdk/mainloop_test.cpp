@@ -38,6 +38,15 @@ bool declared() {
     return env && std::string(env) == "1";
 }
 
+// A handler on the application's loop may call the library (the drive-signal thread's
+// handlers may not: it dispatches under the call mutex).
+std::atomic<int> s_nestedCalls{0};
+void onTraceCallingTheLibrary(BTUINT32, BTUINT8 kind, BTINT32, BTUINT8*) {
+    if (kind != 0x7D) return;
+    BTUINT32 cls = 0;
+    if (!declared() || Btsdk_GetLocalDeviceClass(&cls) == BTSDK_OK) ++s_nestedCalls;
+}
+
 TEST(AppMainLoop, SignalsAndRepliesAreDispatchedByTheApplicationLoop) {
     corvtest::StandInService& service = corvtest::StandInService::instance();
     EXPECT_EQ(corvtest::threadsNamed("corv-drive"), declared() ? 0 : 1);
@@ -89,6 +98,7 @@ TEST(AppMainLoop, SignalsAndRepliesAreDispatchedByTheApplicationLoop) {
 std::atomic<int> s_entries{0};
 void onEntry(FTP_FIND_DATA*) { ++s_entries; }
 
+
 // A folder listing asked for from inside the application's loop, as a user-interface
 // handler does: every entry has been handed over when the call returns, whichever thread
 // dispatches the library's connection.
@@ -108,9 +118,13 @@ TEST(AppMainLoop, AListingFromTheLoopHandsOverEveryEntryBeforeItReturns) {
         };
         static Listing listing;
         listing = {loop, connection, &listed, &entriesAtReturn};
+        Btsdk_RegisterTraceCallback(onTraceCallingTheLibrary);
         g_idle_add(
             [](gpointer) -> gboolean {
                 if (listing.connection) {
+                    // A signal waiting when the listing starts is handled during it.
+                    corvtest::StandInService::instance().emitSignal("btsdkinit", "log_tester_data",
+                                                                    "(byte 0x7d, 1, [byte 1])");
                     *listing.listed = Btsdk_FTPBrowseFolder(listing.connection, "/", onEntry, 0);
                     *listing.entriesAtReturn = s_entries.load();
                 }
@@ -128,6 +142,7 @@ TEST(AppMainLoop, AListingFromTheLoopHandsOverEveryEntryBeforeItReturns) {
     EXPECT_EQ(listed, BTSDK_OK);
     // Documents, Pictures, .hidden settings, Café menü.txt, notes.txt
     EXPECT_EQ(entriesAtReturn, 5);
+    EXPECT_TRUE(corvtest::waitFor([] { return s_nestedCalls.load() == 1; }));
 }
 
 }  // namespace
