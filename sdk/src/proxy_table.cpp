@@ -109,15 +109,22 @@ DBusGProxy*& proxySlot(ProxyId id) {
     return g_proxies[static_cast<size_t>(id)];
 }
 
-DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection) {
+namespace {
+
+// Guards the proxy slots while a new proxy takes its place, so that two threads making
+// the same area's proxy at once never undo each other's.
+GMutex s_slotLock;
+
+// A new proxy of the area on the connection, not yet in its slot; null (with the area's
+// complaint) when none can be made.
+DBusGProxy* makeProxy(ProxyId id, DBusGConnection* connection) {
     const ProxyInfo& info = proxyInfo(id);
-    DBusGProxy*& slot = proxySlot(id);
-    slot = nullptr;
     // A connection that is gone counts as none.
     if (connection && !connected(connection)) return nullptr;
-    auto make = [&slot, &info, connection] {
-        slot = dbus_g_proxy_new_for_name(connection, "com.zel.corvane", info.path, info.interface);
-        if (slot) awaitBus(connection);
+    DBusGProxy* made = nullptr;
+    auto make = [&made, &info, connection] {
+        made = dbus_g_proxy_new_for_name(connection, "com.zel.corvane", info.path, info.interface);
+        if (made) awaitBus(connection);
     };
     // The thread that dispatches the connection makes the proxy (see dispatching_threads.h), or
     // the call mutex keeps the drive-signal thread from dispatching meanwhile.
@@ -126,15 +133,29 @@ DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection) {
         make();
         if (info.takesMutex) g_mutex_unlock(g_btsdk_call_mutex);
     }
-    if (!slot) {
+    if (!made) {
         g_critical("%s", info.failMessage);
         return nullptr;
     }
-    rememberConnection(id, connection);
     int timeout = timeoutOverride();
     if (timeout == 0 && info.setsTimeout) timeout = kDefaultTimeoutMs;
-    if (timeout > 0) dbus_g_proxy_set_default_timeout(slot, timeout);
-    return slot;
+    if (timeout > 0) dbus_g_proxy_set_default_timeout(made, timeout);
+    return made;
+}
+
+}  // namespace
+
+DBusGProxy* createProxy(ProxyId id, DBusGConnection* connection) {
+    g_mutex_lock(&s_slotLock);
+    proxySlot(id) = nullptr;
+    g_mutex_unlock(&s_slotLock);
+    DBusGProxy* made = makeProxy(id, connection);
+    if (!made) return nullptr;
+    g_mutex_lock(&s_slotLock);
+    proxySlot(id) = made;
+    rememberConnection(id, connection);
+    g_mutex_unlock(&s_slotLock);
+    return made;
 }
 
 DBusGConnection* proxyConnection(ProxyId id) { return g_proxyConnections[static_cast<size_t>(id)]; }
@@ -146,7 +167,21 @@ DBusGProxy* proxyFor(ProxyId id, ConnectionSlot firstUse) {
     DBusGProxy* proxy = proxySlot(id);
     if (proxy) return proxy;
     if (!libraryStarted()) return nullptr;
-    proxy = createProxy(id, connectionOf(firstUse));
+    DBusGConnection* connection = connectionOf(firstUse);
+    DBusGProxy* made = makeProxy(id, connection);
+    if (!made) return nullptr;
+    // Another thread may have made the area's proxy meanwhile: the first one stays.
+    g_mutex_lock(&s_slotLock);
+    proxy = proxySlot(id);
+    if (!proxy) {
+        proxy = proxySlot(id) = made;
+        rememberConnection(id, connection);
+    }
+    g_mutex_unlock(&s_slotLock);
+    if (proxy != made) {
+        g_object_unref(made);
+        return proxy;
+    }
     bool& replay = g_replayPending[static_cast<size_t>(id)];
     if (proxy && replay) {
         replay = false;
