@@ -110,17 +110,21 @@ QList<BtFtpClient*> BtFtp::clientWindows() const {
 
 // One "&Disconnect" for each browser window of the shortcut, except a window that is
 // asking whether to delete remote files.
+QList<QAction*> BtFtp::disconnectEntries() const {
+    QList<QAction*> list;
+    for (const BtFtpClient* window : clientWindows())
+        if (!window->isConfirmingDelete()) list << m_actDisconnect;
+    return list;
+}
+
 QList<QAction*> BtFtp::GetActionList() {
     createActions();
     if (!CvCm_IsShortcutConnected(m_hShortcut)) {
         m_actOpen->setText(tr("&Open"));
         return {m_actOpen, m_actStatus, m_actProperty};
     }
-    QList<QAction*> list;
     m_actDisconnect->setText(tr("&Disconnect"));
-    for (const BtFtpClient* window : clientWindows())
-        if (!window->isConfirmingDelete()) list << m_actDisconnect;
-    return list << m_actStatus << m_actProperty;
+    return disconnectEntries() << m_actStatus << m_actProperty;
 }
 
 QList<QAction*> BtFtp::GetRemoteActionList() {
@@ -132,10 +136,7 @@ QList<QAction*> BtFtp::GetRemoteActionList() {
     QString name;
     CvCm_GetSvcDisplayName(kFtpClass, &name);
     m_actDisconnect->setText(tr("&Disconnect %1").arg(name));
-    QList<QAction*> list;
-    for (const BtFtpClient* window : clientWindows())
-        if (!window->isConfirmingDelete()) list << m_actDisconnect;
-    return list;
+    return disconnectEntries();
 }
 
 QList<QAction*> BtFtp::GetLocalSvrActionList(unsigned int server) {

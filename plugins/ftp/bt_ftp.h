@@ -59,6 +59,7 @@ private:
     void openShareFolder();
     // The open browser windows of the current shortcut that may be disconnected now.
     QList<BtFtpClient*> clientWindows() const;
+    QList<QAction*> disconnectEntries() const;
     void closeClientDlg();
     BTUINT32 handOver(const QStringList& list);
 

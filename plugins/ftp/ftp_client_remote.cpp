@@ -25,8 +25,6 @@ QMutex s_callbackLock;
 BtFtpClient* m_pBrowsingClient = nullptr;
 BtFtpClient* m_pTransferingClient = nullptr;
 
-QString lastComponent(const QString& path) { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); }
-
 }  // namespace
 
 void BtFtpClient::setBrowsingClient(BtFtpClient* client) {
@@ -186,10 +184,7 @@ void BtFtpClient::editNewRemoteFolder() {
 void BtFtpClient::createRemoteFolder(QTreeWidgetItem* item) {
     m_bNewRmtFolder = false;
     const QString name = item->text(ftpitems::Name);
-    int bearers = 0;
-    const QList<QTreeWidgetItem*> same =
-        ui->treeWidget_Remote->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    for (const QTreeWidgetItem* other : same) bearers += other->text(ftpitems::Name) == name ? 1 : 0;
+    const int bearers = ui->treeWidget_Remote->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).size();
     if (bearers > 1) {
         QMessageBox::warning(this, tr("Create Folder Failed"),
                              tr("Can't create the folder!\nFile or folder with the name '%1' already exists.")

@@ -20,18 +20,6 @@ namespace {
 constexpr quint32 kReadOnlyRefusal = 1729;
 constexpr quint8 kUserCancel = 1;
 
-QString lastComponent(const QString& path) {
-    QString trimmed = path;
-    while (trimmed.size() > 1 && trimmed.endsWith(QLatin1Char('/'))) trimmed.chop(1);
-    return trimmed.mid(trimmed.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-QString folderPart(const QString& path) { return path.left(path.lastIndexOf(QLatin1Char('/'))); }
-
-QString joined(const QString& folder, const QString& name) {
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-
 }  // namespace
 
 void BtFtpClient::actionUpload() { UploadRequest(selectedUrls(LocalPane)); }
@@ -85,7 +73,7 @@ QList<TransferBatch::Item> BtFtpClient::selectedRemoteItems(const QList<QUrl>& u
     for (const QUrl& url : urls) {
         const QString name = lastComponent(urlPath(url));
         if (const QTreeWidgetItem* item = remoteItemNamed(name, true))
-            items.append({name, joined(folder, name), ftpitems::isFolder(item)});
+            items.append({name, childPath(folder, name), ftpitems::isFolder(item)});
     }
     return items;
 }

@@ -29,9 +29,7 @@ void MyTreeWidget::setViewMode(ViewMode mode) {
     if (mode == Details) resizeColumnToContents(0);
 }
 
-QString MyTreeWidget::pathOf(const QString& name) const {
-    return path_.endsWith(QLatin1Char('/')) ? path_ + name : path_ + QLatin1Char('/') + name;
-}
+QString MyTreeWidget::pathOf(const QString& name) const { return childPath(path_, name); }
 
 MyMimeData* MyTreeWidget::dragPayload() const {
     auto* payload = new MyMimeData;
@@ -83,11 +81,3 @@ void MyTreeWidget::mousePressEvent(QMouseEvent* event) {
     QTreeWidget::mousePressEvent(event);
     Q_EMIT SignalMousePressEvent(event);
 }
-
-QUrl pathUrl(const QString& path) {
-    QUrl url;
-    url.setPath(path, QUrl::DecodedMode);
-    return url;
-}
-
-QString urlPath(const QUrl& url) { return url.isLocalFile() ? url.toLocalFile() : url.path(QUrl::FullyDecoded); }

@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include "ftp_paths.h"
+
 class MyMimeData;
 
 class MyTreeWidget : public QTreeWidget {
@@ -54,7 +56,3 @@ private:
     ViewMode mode_ = List;
     QString path_;
 };
-
-// The URL of a plain path, and the path a URL names (a local file's or the plain text).
-QUrl pathUrl(const QString& path);
-QString urlPath(const QUrl& url);
