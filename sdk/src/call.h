@@ -87,6 +87,28 @@ inline std::tuple<GType> end() { return std::tuple<GType>(G_TYPE_INVALID); }
 // The pending-call record of a waited call: shared by the caller and the reply handler.
 template <typename... O>
 struct Pending {
+    Pending(const char* failText, const std::tuple<O...>& outs) : replyFailText(failText), outputs(outs) {
+        g_mutex_init(&mutex);
+        g_cond_init(&cond);
+    }
+    ~Pending() {
+        g_mutex_clear(&mutex);
+        g_cond_clear(&cond);
+    }
+    Pending(const Pending&) = delete;
+    Pending& operator=(const Pending&) = delete;
+
+    bool answered() {
+        g_mutex_lock(&mutex);
+        const bool answer = done;
+        g_mutex_unlock(&mutex);
+        return answer;
+    }
+    // Waits for the answer; the caller holds `mutex`.
+    void awaitLocked() {
+        while (!done) g_cond_wait(&cond, &mutex);
+    }
+
     GMutex mutex;
     GCond cond;
     bool done = false;
@@ -111,6 +133,18 @@ void onWaitedReply(DBusGProxy* proxy, DBusGProxyCall* call, gpointer data) {
     pending->done = true;
     g_cond_signal(&pending->cond);
     g_mutex_unlock(&pending->mutex);
+}
+
+// Begins the method's call, whose answer goes to the pending record; null when it cannot
+// be begun. The caller holds the call mutex.
+template <const Method& M, typename... I, typename... O>
+DBusGProxyCall* beginCall(DBusGProxy* proxy, Pending<O...>& pending, const std::tuple<I...>& inputs) {
+    auto args = std::tuple_cat(flattenIns(inputs), end());
+    return std::apply(
+        [&](auto... a) {
+            return dbus_g_proxy_begin_call(proxy, M.name, onWaitedReply<O...>, &pending, nullptr, a...);
+        },
+        args);
 }
 
 }  // namespace detail
@@ -151,29 +185,17 @@ bool callWaited(const char* beginFailText, const char* replyFailText, const Ins<
     DBusGProxy* proxy = proxyFor(M.proxy);
     if (!proxy || !detail::validInputs(in.values, beginFailText)) return false;
 
-    detail::Pending<O...> pending{{}, {}, false, false, replyFailText, out.pointers};
-    g_mutex_init(&pending.mutex);
-    g_cond_init(&pending.cond);
-
-    auto args = std::tuple_cat(detail::flattenIns(in.values), detail::end());
+    detail::Pending<O...> pending(replyFailText, out.pointers);
     g_mutex_lock(g_btsdk_call_mutex);
     g_mutex_lock(&pending.mutex);
-    DBusGProxyCall* call = std::apply(
-        [&](auto... a) {
-            return dbus_g_proxy_begin_call(proxy, M.name, detail::onWaitedReply<O...>, &pending,
-                                           nullptr, a...);
-        },
-        args);
+    DBusGProxyCall* call = detail::beginCall<M>(proxy, pending, in.values);
     g_mutex_unlock(g_btsdk_call_mutex);
 
-    if (!call) {
+    if (!call)
         g_printerr("%s", beginFailText);
-    } else {
-        while (!pending.done) g_cond_wait(&pending.cond, &pending.mutex);
-    }
+    else
+        pending.awaitLocked();
     g_mutex_unlock(&pending.mutex);
-    g_mutex_clear(&pending.mutex);
-    g_cond_clear(&pending.cond);
     return call && pending.ok;
 }
 
@@ -201,42 +223,25 @@ bool callDraining(const char* failText, const Ins<I...>& in, const Outs<O...>& o
     const bool driveThread = libraryContext() != nullptr;
     const bool onAppLoop = !driveThread && g_main_context_is_owner(g_main_context_default());
 
-    detail::Pending<O...> pending{{}, {}, false, false, failText, out.pointers};
-    g_mutex_init(&pending.mutex);
-    g_cond_init(&pending.cond);
-    auto answered = [&] {
-        g_mutex_lock(&pending.mutex);
-        const bool done = pending.done;
-        g_mutex_unlock(&pending.mutex);
-        return done;
-    };
-    auto args = std::tuple_cat(detail::flattenIns(in.values), detail::end());
+    detail::Pending<O...> pending(failText, out.pointers);
     g_mutex_lock(g_btsdk_call_mutex);
-    DBusGProxyCall* call = std::apply(
-        [&](auto... a) {
-            return dbus_g_proxy_begin_call(proxy, M.name, detail::onWaitedReply<O...>, &pending, nullptr,
-                                           a...);
-        },
-        args);
+    DBusGProxyCall* call = detail::beginCall<M>(proxy, pending, in.values);
     if (!driveThread) g_mutex_unlock(g_btsdk_call_mutex);
     if (!call) {
         g_printerr("%s", failText);
     } else if (driveThread || onAppLoop) {
         // A lost connection ends the call with an error answer, which the loop dispatches.
         constexpr int kReadMs = 100;
-        while (!answered() && dbus_connection_read_write_dispatch(raw, kReadMs)) {
+        while (!pending.answered() && dbus_connection_read_write_dispatch(raw, kReadMs)) {
         }
-        if (!answered()) dbus_g_proxy_cancel_call(proxy, call);
+        if (!pending.answered()) dbus_g_proxy_cancel_call(proxy, call);
     } else {
         g_mutex_lock(&pending.mutex);
-        while (!pending.done) g_cond_wait(&pending.cond, &pending.mutex);
+        pending.awaitLocked();
         g_mutex_unlock(&pending.mutex);
     }
     if (driveThread) g_mutex_unlock(g_btsdk_call_mutex);
-    const bool ok = call && answered() && pending.ok;
-    g_mutex_clear(&pending.mutex);
-    g_cond_clear(&pending.cond);
-    return ok;
+    return call && pending.answered() && pending.ok;
 }
 
 // The commonest operation: inputs in, the service's result code out (preset 770).
