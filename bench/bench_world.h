@@ -12,6 +12,11 @@
 
 namespace bench {
 
+// Makes the phone's tree with `fill` in dir/phone and loads a scenario in which the phone
+// serves it at unlimited pace in chunks of `chunkBytes`; returns the tree's folder.
+std::string loadPhoneScenario(const std::string& dir, const std::function<void(const std::string& tree)>& fill,
+                              unsigned chunkBytes);
+
 class TransferWorld {
 public:
     // `fill` makes the phone's tree in the folder it is given.

@@ -32,6 +32,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_world.h"
 #include "bt_ftp_client.h"
 #include "corvclient/btsdk.h"
 #include "cvcommon/cv_skin.h"
@@ -115,17 +116,7 @@ public:
         CvCm_SetWorkingDir(QFile::encodeName(work_.path()).constData());
         CCvSkin().Init(nullptr, nullptr);
 
-        const std::string dir = QFile::encodeName(phone_.path()).toStdString();
-        std::filesystem::create_directory(dir + "/phone");
-        makePhoneTree(dir + "/phone");
-        // TransferRate 0: the service moves the bytes as fast as it can.
-        std::ofstream(dir + "/bench.ini")
-            << "[Adapter]\nName=Bench PC\nAddress=00:1B:DC:0F:3A:61\nPowered=true\n"
-            << "[Timing]\nStartBluetooth=1\nStopBluetooth=1\nConnect=1\nTransferRate=0\n"
-            << "TransferChunk=" << kChunkBytes << "\n"
-            << "[Device phone]\nName=Bench Phone\nAddress=5C:F3:70:8A:21:CA\nClass=0x5A020C\nPaired=true\n"
-            << "[Service phone/ftp]\nClass=0x1106\nName=OBEX File Transfer\nFiles=phone\n";
-        corvtest::StandInService::instance().loadScenario(dir + "/bench.ini");
+        bench::loadPhoneScenario(QFile::encodeName(phone_.path()).toStdString(), makePhoneTree, kChunkBytes);
 
         char settings[256] = {};
         CvCm_GetCommonSettingFilePath(settings, sizeof settings);
