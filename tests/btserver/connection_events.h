@@ -1,5 +1,6 @@
 // The "connection_event_ind" signals that a recorder got: (connection, event, property
-// record); event 1 a remote device connected to a local server, 2 a link dropped.
+// record); event 1 a remote device connected to a local server, 2 a link dropped, 3 a
+// client disconnected it.
 #pragma once
 
 #include <cstdint>

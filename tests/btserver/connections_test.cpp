@@ -172,3 +172,42 @@ TEST_F(Connections, TheLastIncomingLinkFreesTheServer) {
 }
 
 }  // namespace
+
+// Every client hears of a connection that another client makes or ends, however it was
+// made or ended, so views such as the manager's follow them; a refused disconnect is not told.
+TEST_F(Connections, ClientsHearOfConnectionsOthersMakeAndEnd) {
+    SignalRecorder made(kCallbacks, "connection_complete_ind");
+    SignalRecorder events(kCallbacks, "connection_event_ind");
+    struct Way {
+        const char* connect;
+        const char* end;
+    };
+    const Way ways[] = {{"connect", "disconnect"}, {"connect_ex", "disconnect"}};
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.connect);
+        Answer answer = callArea("btsdkconn", way.connect,
+                                 std::string(way.connect) == "connect"
+                                     ? g_variant_new("(uu)", bttest::kPhone, 0x1106u)
+                                     : g_variant_new("(uu@ay)", bttest::kPhone, 0x1106u,
+                                                     bttest::bytes(Bytes(8, 0))));
+        ASSERT_EQ(answer.u(1), 0u);
+        uint32_t connection = answer.u(0);
+        ASSERT_TRUE(made.waitForCount(1));
+        std::vector<GVariant*> complete = made.take();
+        ASSERT_EQ(complete.size(), 1u);
+        guint told = 0;
+        g_variant_get(complete[0], "(u)", &told);
+        g_variant_unref(complete[0]);
+        EXPECT_EQ(told, connection);
+
+        EXPECT_EQ(onConnection(way.end, connection).u(0), 0u);
+        EXPECT_EQ(onConnection(way.end, connection).u(0), 4u);
+        ASSERT_TRUE(events.waitForCount(1));
+        std::vector<ConnectionEvent> ended = eventsOf(events);
+        ASSERT_EQ(ended.size(), 1u);
+        EXPECT_EQ(ended[0].connection, connection);
+        EXPECT_EQ(ended[0].event, 3u);
+        EXPECT_EQ(word32(ended[0].record, 4), bttest::kPhone);
+    }
+    EXPECT_FALSE(events.waitForCount(1, 200));
+}

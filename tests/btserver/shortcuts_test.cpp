@@ -400,6 +400,16 @@ TEST_F(Shortcuts, ConnectThroughTheShortcutsServiceAfterTheConnectionsWhile) {
     EXPECT_EQ(byConnection(connection, 4), Handles{});
     EXPECT_EQ(shc("disconnect_shortcut", g_variant_new("(u)", handle)).u(0), 1u);
     EXPECT_EQ(shc("disconnect_shortcut", g_variant_new("(u)", 999u)).u(0), 4u);
+    // The disconnect that ended the connection is told to every client (event 3); the
+    // refused ones are not.
+    ASSERT_TRUE(events.waitForCount(1));
+    std::vector<GVariant*> told = events.take();
+    ASSERT_EQ(told.size(), 1u);
+    guint endedConnection = 0, event = 0;
+    g_variant_get(told[0], "(uu@ay)", &endedConnection, &event, nullptr);
+    g_variant_unref(told[0]);
+    EXPECT_EQ(endedConnection, connection);
+    EXPECT_EQ(event, 3u);
     EXPECT_FALSE(events.waitForCount(1, 200));
 
     // The plain connect; then the connection ends without the shortcut.

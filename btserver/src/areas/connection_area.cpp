@@ -89,7 +89,7 @@ void connectExtended(Service& service, const CallPtr& call) {
 }
 
 void disconnect(Service& service, const CallPtr& call) {
-    bool ended = endConnection(service, wordArg(call, 0), false);
+    bool ended = endConnection(service, wordArg(call, 0), Ending::Disconnected);
     call->reply(g_variant_new("(u)", ended ? kResultOk : kResultUnknownHandle));
 }
 

@@ -79,6 +79,7 @@ bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
     if (!service.world().knownDevice(device))
         return false;
     World* world = &service.world();  // the world object stays, its value is reset
+    Service* s = &service;
     service.timers().after(world->timing.connectMs, [=] {
         const RemoteService* found = nullptr;
         uint32_t result = reach(*world, device, serviceClass, found);
@@ -87,11 +88,14 @@ bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
                 ? addConnection(*world, device, found->handle, serviceClass, false).handle
                 : 0;
         done(handle, result);
+        if (handle != 0 && world->connection(handle))
+            s->signals().emit(kCallbackInterface, "connection_complete_ind",
+                              g_variant_new("(u)", handle));
     });
     return true;
 }
 
-bool endConnection(Service& service, uint32_t handle, bool event) {
+bool endConnection(Service& service, uint32_t handle, Ending ending) {
     World& world = service.world();
     Connection* connection = world.connection(handle);
     if (!connection)
@@ -113,10 +117,9 @@ bool endConnection(Service& service, uint32_t handle, bool event) {
     if (LocalServer* server = world.server(ended.service);
         ended.incoming && server && !serverStillUsed && server->status == ServerStatus::InUse)
         server->status = ServerStatus::Running;
-    if (event)
-        service.signals().emit(
-            kCallbackInterface, "connection_event_ind",
-            g_variant_new("(uu@ay)", handle, kConnectionEventDropped, byteArray(last)));
+    service.signals().emit(
+        kCallbackInterface, "connection_event_ind",
+        g_variant_new("(uu@ay)", handle, static_cast<uint32_t>(ending), byteArray(last)));
     return true;
 }
 
@@ -125,7 +128,7 @@ void dropConnections(Service& service, const std::function<bool(const Connection
     for (const Connection& connection : service.world().connections)
         if (which(connection))
             dropped.push_back(connection.handle);
-    for (uint32_t handle : dropped) endConnection(service, handle, true);
+    for (uint32_t handle : dropped) endConnection(service, handle, Ending::Dropped);
 }
 
 void dropServerConnections(Service& service, uint32_t server) {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "core/result_codes.h"
+
 namespace btserver {
 
 class Service;
@@ -17,7 +19,9 @@ struct World;
 // Connects to the known device's service of the class after the scenario's while, then
 // calls `done` with the new connection (0 when none) and the result: 5 when the device is
 // out of range, 9 when it offers no service of the class, 1 when the service does not
-// answer. False, starting nothing, when the device is unknown.
+// answer. A connection that is still up after `done` is told to the clients:
+// "connection_complete_ind" (connection). False, starting nothing, when the device is
+// unknown.
 bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
                     std::function<void(uint32_t connection, uint32_t result)> done);
 // A remote device in range connects to a running local server: the server is then in use.
@@ -28,10 +32,12 @@ std::string acceptIncoming(World& world, uint32_t device, uint32_t server);
 uint32_t connectIncoming(Service& service, uint32_t device, uint32_t server, std::string& error);
 // Connects the devices that the scenario's servers name (connectedAtStart) to them.
 void connectScenarioDevices(World& world);
+// How a connection ended, as "connection_event_ind" tells the clients.
+enum class Ending : uint32_t { Dropped = kConnectionEventDropped, Disconnected = kConnectionEventEnded };
 // Ends the connection; false when there is none. The shortcuts connected through it are
-// no longer. `event` tells the client that the link dropped ("connection_event_ind" with
-// the connection's last property record).
-bool endConnection(Service& service, uint32_t handle, bool event);
+// no longer. The clients are told how it ended ("connection_event_ind" with the
+// connection's last property record), so every client's view follows it.
+bool endConnection(Service& service, uint32_t handle, Ending ending);
 // Ends the connections that `which` picks, each as a dropped link.
 void dropConnections(Service& service, const std::function<bool(const Connection&)>& which);
 // Ends the remote devices' connections to the local server, each as a dropped link.

@@ -138,7 +138,7 @@ void removeShortcut(Service& service, const CallPtr& call) {
     if (!shortcut)
         return call->reply(g_variant_new("(u)", kResultUnknownHandle));
     if (shortcut->connection != 0)
-        endConnection(service, shortcut->connection, false);
+        endConnection(service, shortcut->connection, Ending::Disconnected);
     world.shortcuts.erase(world.shortcuts.begin() + (shortcut - world.shortcuts.data()));
     service.storeShortcuts();
     call->reply(g_variant_new("(u)", kResultOk));
@@ -148,7 +148,7 @@ void disconnect(Service& service, const CallPtr& call) {
     Shortcut* shortcut = service.world().shortcut(wordArg(call, 0));
     if (!shortcut)
         return call->reply(g_variant_new("(u)", kResultUnknownHandle));
-    bool ended = shortcut->connection != 0 && endConnection(service, shortcut->connection, false);
+    bool ended = shortcut->connection != 0 && endConnection(service, shortcut->connection, Ending::Disconnected);
     call->reply(g_variant_new("(u)", ended ? kResultOk : kResultFailed));
 }
 
@@ -176,7 +176,7 @@ void connect(Service& service, const CallPtr& call, bool extended) {
             if (result == kResultOk)
                 made->connection = connection;
         } else if (result == kResultOk) {  // deleted meanwhile: nothing may keep the link
-            endConnection(*s, connection, false);
+            endConnection(*s, connection, Ending::Disconnected);
             return answer(0, kResultUnknownHandle);
         }
         answer(connection, result);

@@ -151,7 +151,7 @@ void Control::handle(GDBusMethodInvocation* invocation) {
     } else if (strcmp(method, "DropConnection") == 0) {
         guint32 connection = 0;
         g_variant_get(args, "(u)", &connection);
-        if (!endConnection(service_, connection, true))
+        if (!endConnection(service_, connection, Ending::Dropped))
             error = "no connection " + std::to_string(connection);
     } else if (isTransferEvent(method)) {
         // Answered once the file has arrived; the invocation is the answer's to release.

@@ -37,7 +37,7 @@ void releaseIncomingLink(Service& service, uint32_t connection) {
     if (!sessions.madeLinks().count(connection) || sessions.running(connection))
         return;
     sessions.madeLinks().erase(connection);
-    endConnection(service, connection, true);
+    endConnection(service, connection, Ending::Dropped);
 }
 
 }  // namespace btserver

@@ -28,5 +28,6 @@ constexpr uint32_t kStatusRemoved = 2;  // the adapter was unplugged
 
 constexpr uint32_t kConnectionEventUp = 1;       // a remote device connected to a local server
 constexpr uint32_t kConnectionEventDropped = 2;  // the link dropped
+constexpr uint32_t kConnectionEventEnded = 3;    // a client disconnected it
 
 }  // namespace btserver
