@@ -6,13 +6,29 @@
 #include <QDir>
 #include <QMessageBox>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "host_session.h"
 #include "main_window.h"
 #include "tour.h"
 
+namespace {
+
+// The plug-ins' shared-folder check puts "USERNAME" in place of "user" in a default folder
+// such as "/home/user/Public" that cannot be made; few Linux sessions set it, so the
+// manager gives it the login name.
+void provideUserName() {
+    if (!qEnvironmentVariableIsEmpty("USERNAME")) return;
+    if (const passwd* entry = getpwuid(geteuid())) qputenv("USERNAME", entry->pw_name);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    provideUserName();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvane-manager"));
     QApplication::setApplicationDisplayName(QApplication::translate("main", "Corvane Bluetooth"));
