@@ -195,7 +195,10 @@ void record(std::vector<std::string>& into, const char* text) {
 }
 void onEntryNamed(FTP_FIND_DATA* entry) { record(s_entryNames, entry->name); }
 void onReportNamed(BTUINT8, BTUINT8, const char* name, BTUINT32, BTUINT32) { record(s_reportNames, name); }
-void onReceived(BtSdkFileTransferReqStru* request) { record(s_received, request->path); }
+BTUINT32 onReceived(BtSdkFileTransferReqStru* request) {
+    record(s_received, request->path);
+    return 0;
+}
 std::vector<std::string> taken(std::vector<std::string>& from) {
     std::lock_guard<std::mutex> hold(s_gotLock);
     return std::exchange(from, {});
