@@ -1,6 +1,7 @@
 // Two clients of the service at once, each on a connection of its own: the entries of a
 // listing and the reports and completion of a transfer go to the client that asked alone,
 // while a file that a device sends is announced to both.
+#include "service_world.h"
 #include "transfer_world.h"
 
 using bttest::callAreaOn;

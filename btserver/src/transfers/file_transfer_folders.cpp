@@ -82,8 +82,9 @@ std::vector<BrowseEntry> entriesOf(const std::string& path) {
 }
 
 // (connection, folder, flag): one "signal_ftp_show_browse_file" per entry, to the caller
-// alone, all sent before the answer. An empty folder text, or the current folder's own name ("/" at
-// the root), lists the current folder; any other names a folder as paths do. The flag is not used.
+// alone, all sent before the answer. An empty folder text, or the current folder's own
+// name ("/" at the root), lists the current folder; any other names a folder as paths do.
+// The flag is not used.
 void browse(Service& service, const CallPtr& call) {
     FtpLink link;
     std::string named = textArg(call, 1), normal;
