@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <thread>
 
@@ -18,7 +19,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-Clock::time_point s_started;  // of the current file; reports come on one library thread
+// The current file: when it began and the bytes of its chunks so far. Reports come on one
+// library thread.
+Clock::time_point s_started;
+uint64_t s_done = 0;
 std::atomic<bool> s_lineOpen{false};  // a progress line waits for its end
 
 // Ctrl-C is turned into a byte on this pipe, which the watcher of the running transfer
@@ -56,13 +60,18 @@ void watch(const std::function<void()>& cancel, std::atomic<bool>& interrupted) 
 
 void showProgress(BTUINT8 first, BTUINT8 last, const char* filename, BTUINT32 filesize,
                   BTUINT32 cursize) {
-    if (first) s_started = Clock::now();
+    if (first) {
+        s_started = Clock::now();
+        s_done = 0;
+    } else if (!last) {
+        s_done += cursize;  // each report between the first and the last carries one chunk
+    }
     double seconds = std::chrono::duration<double>(Clock::now() - s_started).count();
-    double rate = seconds > 0 ? cursize / seconds : 0;  // bytes per second
-    std::fprintf(stderr, "\r%s  %u/%u bytes  %.1f KiB/s", filename ? filename : "", cursize,
-                 filesize, rate / 1024);
-    if (rate > 0 && filesize >= cursize)
-        std::fprintf(stderr, "  %.0f s left", (filesize - cursize) / rate);
+    double rate = seconds > 0 ? s_done / seconds : 0;  // bytes per second
+    std::fprintf(stderr, "\r%s  %llu/%u bytes  %.1f KiB/s", filename ? filename : "",
+                 static_cast<unsigned long long>(s_done), filesize, rate / 1024);
+    if (rate > 0 && filesize >= s_done)
+        std::fprintf(stderr, "  %.0f s left", (filesize - s_done) / rate);
     std::fprintf(stderr, last ? "\n" : "   ");
     s_lineOpen = !last;
     std::fflush(stderr);

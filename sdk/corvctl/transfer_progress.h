@@ -1,5 +1,6 @@
 // A transfer as the user follows it: the progress line fed by the library's status
-// reports (bytes so far, rate and time left, rewritten in place on standard error), and
+// reports (the bytes of the file's chunks added up, rate and time left, rewritten in place
+// on standard error), and
 // Ctrl-C, which cancels the transfer in the service instead of leaving it running there.
 #pragma once
 

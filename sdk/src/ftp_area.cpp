@@ -6,6 +6,7 @@
 #include "corvclient/btsdk_ftp.h"
 #include "signal_decoders.h"
 #include "signal_subscription.h"
+#include "text_cut.h"
 #include "transfer_signals.h"
 #include "transfer_wait.h"
 
@@ -131,7 +132,7 @@ BTRESULT Btsdk_FTPGetRmtDir(BTCONNHDL connection, char* dir) {
     if (callSync<method::FtpGetRmtDir>("Btsdk_FTPGetRmtDir Error: %s\n", ins(guint{connection}),
                                        outs(&text, &result)) &&
         result == BTSDK_OK) {
-        g_strlcpy(dir, text.value ? text.value : "", BTSDK_PATH_BUF);
+        copyText(dir, BTSDK_PATH_BUF, text.value ? text.value : "");
     }
     return result;
 }

@@ -10,6 +10,7 @@
 #include "corvclient/btsdk_hfp.h"
 #include "signal_decoders.h"
 #include "signal_subscription.h"
+#include "text_cut.h"
 
 using namespace corv;
 
@@ -36,7 +37,9 @@ BTRESULT getIdentifier(const char* failText, BTCONNHDL connection, BTUINT8* id, 
     guint length = 0, result = BTSDK_ER_FAIL;
     if (callSync<M>(failText, ins(guint{connection}, guint{*len}), outs(&bytes, &length, &result)) &&
         result == BTSDK_OK) {
-        size_t copied = std::min<size_t>({length, *len, bytes.size()});
+        // The identifier is text: a cut to the caller's size keeps whole characters.
+        size_t copied = fittingLength(reinterpret_cast<const char*>(bytes.data()),
+                                      std::min<size_t>(length, bytes.size()), *len);
         bytes.copyTo(id, copied);
         *len = static_cast<BTUINT16>(copied);
     }

@@ -4,20 +4,21 @@
 
 #include "call.h"
 #include "corvclient/btsdk_local.h"
+#include "text_cut.h"
 
 using namespace corv;
 
 extern "C" {
 
-BTRESULT Btsdk_GetLocalName(BTUINT8* name, BTUINT16* /*len*/) {
+BTRESULT Btsdk_GetLocalName(BTUINT8* name, BTUINT16* len) {
     if (!name) return BTSDK_ER_INVALID_PARAMETER;
     OutString text;
     guint result = BTSDK_ER_FAIL;
     if (callSync<method::GetLocalName>("Btsdk_GetLocalName async error", ins(),
                                        outs(&text, &result))) {
-        // Names are at most 255 bytes; a longer answer is cut to the documented buffer.
-        g_strlcpy(reinterpret_cast<char*>(name), text.value ? text.value : "",
-                  BTSDK_LOCAL_NAME_BUF);
+        // Without a size the buffer is the documented one; names are at most 255 bytes.
+        copyText(reinterpret_cast<char*>(name), len ? *len : BTSDK_LOCAL_NAME_BUF,
+                 text.value ? text.value : "");
     }
     return result;
 }

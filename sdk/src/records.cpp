@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text_cut.h"
+
 namespace corv {
 
 void putU16(uint8_t* at, uint16_t v) {
@@ -37,14 +39,15 @@ size_t localServerExtSize(uint16_t serviceClass) {
 
 namespace {
 
-// Texts travel in fixed fields: cut at their NUL, always NUL-terminated within the field.
+// Texts travel in fixed fields: cut at their NUL, always NUL-terminated within the field,
+// a text too long for it cut in whole characters.
 void putText(uint8_t* field, const char* text, size_t size) {
-    std::memcpy(field, text, strnlen(text, size - 1));
+    std::memcpy(field, text, fittingLength(text, strnlen(text, size), size - 1));
 }
 
 void getText(const uint8_t* field, char* text, size_t size) {
     std::memcpy(text, field, size);
-    text[size - 1] = '\0';
+    terminateField(text, size);
 }
 
 // The image padded with zeros to at least `size` bytes.

@@ -7,6 +7,7 @@
 #include "call.h"
 #include "corvclient/btsdk_remote.h"
 #include "handle_list.h"
+#include "text_cut.h"
 
 using namespace corv;
 
@@ -15,10 +16,10 @@ namespace {
 // Bytes of the name buffer of a name update.
 constexpr size_t kUpdateNameBuffer = 132;
 
-// Copies the name into the caller's buffer of *len bytes: the buffer is zeroed, then
-// min(name length, *len) bytes are copied and *len is set to that count.
+// Copies the name into the caller's buffer of *len bytes: the buffer is zeroed, then as
+// much of the name as fits in whole characters is copied and *len is set to that count.
 void copyName(const char* name, BTUINT8* buffer, BTUINT16* len) {
-    size_t n = std::min<size_t>(std::strlen(name), *len);
+    size_t n = fittingLength(name, std::strlen(name), *len);
     std::memset(buffer, 0, *len);
     std::memcpy(buffer, name, n);
     *len = static_cast<BTUINT16>(n);
@@ -73,7 +74,7 @@ BTRESULT Btsdk_UpdateRemoteDeviceName(BTDEVHDL device, BTUINT8* name, BTUINT16* 
     }
     // The update keeps at most 131 name bytes, as its record's name buffer holds.
     char kept[kUpdateNameBuffer] = {};
-    g_strlcpy(kept, text.value ? text.value : "", sizeof kept);
+    copyText(kept, sizeof kept, text.value ? text.value : "");
     copyName(kept, name, len);
     return result;
 }

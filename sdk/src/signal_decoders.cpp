@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text_cut.h"
+
 namespace corv {
 
 SignalBytes::SignalBytes(const GArray* array, size_t minimum)
@@ -23,15 +25,15 @@ void copyPrefix(void* record, size_t size, const GArray* array) {
 FTP_FIND_DATA browseEntry(const GArray* entry) {
     FTP_FIND_DATA copy{};
     copyPrefix(&copy, sizeof copy, entry);
-    copy.name[BTSDK_FTP_NAME_LEN - 1] = '\0';
-    copy.time[BTSDK_FTP_TIME_LEN - 1] = '\0';
+    terminateField(copy.name, sizeof copy.name);
+    terminateField(copy.time, sizeof copy.time);
     return copy;
 }
 
 BtSdkFileTransferReqStru receivedFileRecord(const GArray* record) {
     BtSdkFileTransferReqStru request{};
     copyPrefix(&request, sizeof request, record);
-    request.path[sizeof request.path - 1] = '\0';
+    terminateField(request.path, sizeof request.path);
     return request;
 }
 

@@ -31,10 +31,11 @@ private:
 };
 
 // A browse entry: the array's first 324 bytes, zero past a shorter array's end, name and
-// time ending within their fields.
+// time ending within their fields (cut in whole characters).
 FTP_FIND_DATA browseEntry(const GArray* entry);
 
-// A received-file record of the full size, its path ending within its field.
+// A received-file record of the full size, its path ending within its field (cut in whole
+// characters).
 BtSdkFileTransferReqStru receivedFileRecord(const GArray* record);
 
 // A PAN event's bytes: as many as the length word says, but never more than came, nor

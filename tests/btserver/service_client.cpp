@@ -24,14 +24,6 @@ GVariant* child(GVariant* value, size_t i, const char* type) {
     return nullptr;
 }
 
-GDBusConnection* newConnection(const std::string& address) {
-    return g_dbus_connection_new_for_address_sync(
-        address.c_str(),
-        static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
-                                          G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
-        nullptr, nullptr, nullptr);
-}
-
 Answer callOn(GDBusConnection* connection, const std::string& path, const std::string& interface,
               const std::string& method, GVariant* args, int timeoutMs) {
     GError* error = nullptr;
@@ -140,14 +132,24 @@ GVariant* bytes(const std::vector<uint8_t>& data) {
     return g_variant_new_fixed_array(G_VARIANT_TYPE_BYTE, data.data(), data.size(), 1);
 }
 
+GDBusConnection* newClient(const std::string& address) {
+    return g_dbus_connection_new_for_address_sync(
+        (address.empty() ? corvtest::TestBus::instance().address() : address).c_str(),
+        static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                          G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+        nullptr, nullptr, nullptr);
+}
+
 SignalRecorder::SignalRecorder(const std::string& interface, const std::string& signal,
-                               const std::string& path, const std::string& busAddress)
+                               const std::string& path, GDBusConnection* client)
     : context_(g_main_context_new()), loop_(g_main_loop_new(context_, FALSE)) {
+    if (!client)
+        client = corvtest::StandInService::instance().bus();
+    if (client)
+        connection_ = G_DBUS_CONNECTION(g_object_ref(client));
     std::promise<void> subscribed;
     thread_ = std::thread([&] {
         g_main_context_push_thread_default(context_);
-        connection_ = newConnection(busAddress.empty() ? corvtest::TestBus::instance().address()
-                                                       : busAddress);
         if (connection_) {
             subscription_ = g_dbus_connection_signal_subscribe(
                 connection_, nullptr, interface.c_str(), signal.c_str(),
@@ -193,6 +195,29 @@ void SignalRecorder::onSignal(GDBusConnection*, const gchar*, const gchar*, cons
 size_t SignalRecorder::count() {
     std::lock_guard<std::mutex> hold(lock_);
     return signals_.size();
+}
+
+size_t SignalRecorder::settledCount() {
+    // The bus answers after what it queued for the connection before; the signals that came
+    // before the answer are then waiting in the recorder's context, ahead of the idle below.
+    GVariant* ping = g_dbus_connection_call_sync(
+        connection_, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "GetId", nullptr, nullptr, G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, nullptr);
+    if (ping)
+        g_variant_unref(ping);
+    std::promise<void> drained;
+    GSource* idle = g_idle_source_new();
+    g_source_set_callback(
+        idle,
+        [](gpointer done) {
+            static_cast<std::promise<void>*>(done)->set_value();
+            return G_SOURCE_REMOVE;
+        },
+        &drained, nullptr);
+    g_source_attach(idle, context_);
+    g_source_unref(idle);
+    drained.get_future().wait();
+    return count();
 }
 
 std::vector<GVariant*> SignalRecorder::take() {

@@ -46,18 +46,25 @@ Answer callAreaOn(GDBusConnection* connection, const std::string& area, const st
 // Calls the control interface.
 Answer control(const std::string& method, GVariant* args = nullptr);
 
+// A new client connection to the test bus, or to the bus at the address (caller unrefs).
+GDBusConnection* newClient(const std::string& address = {});
+
 // The bytes as a floating "ay".
 GVariant* bytes(const std::vector<uint8_t>& data);
 
-// Records every signal of one name sent on an interface (at the path, when one is given),
-// on a connection of its own to the test bus, or to the bus at `busAddress` when one is
-// given, dispatched by a thread of its own.
+// Records every signal of one name sent on an interface (at the path, when one is given)
+// that reaches a client's connection: the harness's own, which call() uses, unless another
+// is given; dispatched by a thread of its own. The signals the service sends to one client
+// alone reach only that client's connection.
 class SignalRecorder {
 public:
     SignalRecorder(const std::string& interface, const std::string& signal,
-                   const std::string& path = {}, const std::string& busAddress = {});
+                   const std::string& path = {}, GDBusConnection* client = nullptr);
     ~SignalRecorder();
     size_t count();
+    // The count once every message the bus had sent to the connection before this call has
+    // been dispatched: none of them is still on its way.
+    size_t settledCount();
     std::vector<GVariant*> take();  // the argument tuples so far (caller unrefs them)
     bool waitForCount(size_t n, int timeoutMs = 5000);
 

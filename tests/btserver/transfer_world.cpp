@@ -30,7 +30,7 @@ std::vector<uint32_t> completions(SignalRecorder& recorder, size_t count) {
 
 std::ostream& operator<<(std::ostream& out, const Status& s) {
     return out << "(" << s.first << ", " << s.last << ", " << s.name << ", " << s.size << ", "
-               << s.done << ")";
+               << s.chunk << ")";
 }
 
 std::vector<Status> statusOf(SignalRecorder& recorder) {
@@ -38,12 +38,25 @@ std::vector<Status> statusOf(SignalRecorder& recorder) {
     for (GVariant* args : recorder.take()) {
         Status s{};
         const char* name = nullptr;
-        g_variant_get(args, "(uu&suu)", &s.first, &s.last, &name, &s.size, &s.done);
+        g_variant_get(args, "(uu&suu)", &s.first, &s.last, &name, &s.size, &s.chunk);
         s.name = name;
         reports.push_back(s);
         g_variant_unref(args);
     }
     return reports;
+}
+
+std::vector<std::vector<uint8_t>> recordsOf(SignalRecorder& recorder) {
+    std::vector<std::vector<uint8_t>> records;
+    for (GVariant* args : recorder.take()) {
+        GVariant* array = g_variant_get_child_value(args, 0);
+        gsize size = 0;
+        auto* data = static_cast<const uint8_t*>(g_variant_get_fixed_array(array, &size, 1));
+        records.emplace_back(data, data + size);
+        g_variant_unref(array);
+        g_variant_unref(args);
+    }
+    return records;
 }
 
 }  // namespace bttest

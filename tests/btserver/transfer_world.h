@@ -21,19 +21,21 @@ void write(const std::string& path, const std::string& text);
 // The results of the completion signals the recorder holds, once there are `count`.
 std::vector<uint32_t> completions(SignalRecorder& recorder, size_t count = 1);
 
-// One report of a file of a transfer: (first, last, name, size, bytes done).
+// One report of a file of a transfer: (first, last, name, size, the chunk's bytes).
 struct Status {
     uint32_t first, last;
     std::string name;
-    uint32_t size, done;
+    uint32_t size, chunk;
     bool operator==(const Status& o) const {
         return first == o.first && last == o.last && name == o.name && size == o.size &&
-               done == o.done;
+               chunk == o.chunk;
     }
 };
 std::ostream& operator<<(std::ostream& out, const Status& s);
 // The status reports the recorder holds, taken from it.
 std::vector<Status> statusOf(SignalRecorder& recorder);
+// The byte arrays of the "(ay)" signals the recorder holds, taken from it.
+std::vector<std::vector<uint8_t>> recordsOf(SignalRecorder& recorder);
 
 class TransferWorld : public testing::Test {
 protected:

@@ -1,8 +1,11 @@
 // File transfer through the client library against the stand-in service's folder trees:
-// a tree down and up again byte for byte, a cancelled transfer, a refused one, and the
-// service dying under a blocking transfer.
+// a tree down and up again byte for byte, a cancelled transfer, a refused one, the
+// service dying under a blocking transfer, and another client's listings and transfers
+// beside the library's.
+#include <gio/gio.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -10,6 +13,7 @@
 #include <fstream>
 #include <future>
 #include <map>
+#include <mutex>
 #include <sstream>
 #include <vector>
 
@@ -178,6 +182,117 @@ TEST_F(FileTransferWorld, TheServiceDyingEndsABlockingGetAtOnce) {
     service.start();
     connectPhone();
     EXPECT_EQ(Btsdk_FTPGetFile(connection_, "/notes.txt", (local_ / "notes.txt").c_str()), BTSDK_OK);
+}
+
+// What the library's callbacks got: entry names, report names, received-file paths.
+std::mutex s_gotLock;
+std::vector<std::string> s_entryNames, s_reportNames, s_received;
+
+void record(std::vector<std::string>& into, const char* text) {
+    std::lock_guard<std::mutex> hold(s_gotLock);
+    into.push_back(text ? text : "");
+}
+void onEntryNamed(FTP_FIND_DATA* entry) { record(s_entryNames, entry->name); }
+void onReportNamed(BTUINT8, BTUINT8, const char* name, BTUINT32, BTUINT32) { record(s_reportNames, name); }
+BTUINT32 onReceived(BtSdkFileTransferReqStru* request) {
+    record(s_received, request->path);
+    return 0;
+}
+std::vector<std::string> taken(std::vector<std::string>& from) {
+    std::lock_guard<std::mutex> hold(s_gotLock);
+    return std::exchange(from, {});
+}
+
+// A plain client of the bus beside the library, on a connection of its own, that waits
+// for the file-transfer signals that reach it.
+class PlainClient {
+public:
+    PlainClient()
+        : context_(g_main_context_new()),
+          bus_(g_dbus_connection_new_for_address_sync(
+              corvtest::TestBus::instance().address().c_str(),
+              static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                                G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+              nullptr, nullptr, nullptr)) {
+        g_main_context_push_thread_default(context_);
+        subscription_ = g_dbus_connection_signal_subscribe(
+            bus_, nullptr, "com.zel.corvane.btservice.btsdkftp", nullptr, nullptr, nullptr,
+            G_DBUS_SIGNAL_FLAGS_NONE,
+            [](GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar* signal, GVariant*,
+               gpointer self) { static_cast<PlainClient*>(self)->got_.push_back(signal); },
+            this, nullptr);
+        g_main_context_pop_thread_default(context_);
+    }
+    ~PlainClient() {
+        g_dbus_connection_signal_unsubscribe(bus_, subscription_);
+        g_object_unref(bus_);
+        g_main_context_unref(context_);
+    }
+    // Calls a file-transfer or connection method; returns the answer's output i.
+    guint32 call(const char* area, const char* method, GVariant* args, gsize i) {
+        GVariant* answer = g_dbus_connection_call_sync(
+            bus_, "com.zel.corvane", (std::string("/com/zel/corvane/btservice/") + area).c_str(),
+            (std::string("com.zel.corvane.btservice.") + area).c_str(), method, args, nullptr,
+            G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, nullptr);
+        EXPECT_NE(answer, nullptr) << method;
+        if (!answer) return 0;
+        guint32 value = 0;
+        g_variant_get_child(answer, i, "u", &value);
+        g_variant_unref(answer);
+        return value;
+    }
+    // Waits until the signal has reached the client; every signal that came is kept.
+    bool waitFor(const std::string& signal) {
+        const auto until = Clock::now() + std::chrono::seconds(5);
+        while (std::find(got_.begin(), got_.end(), signal) == got_.end() && Clock::now() < until)
+            if (!g_main_context_iteration(context_, FALSE)) g_usleep(1000);
+        return std::find(got_.begin(), got_.end(), signal) != got_.end();
+    }
+
+private:
+    GMainContext* context_;
+    GDBusConnection* bus_;
+    guint subscription_ = 0;
+    std::vector<std::string> got_;
+};
+
+// The library beside a plain client of the bus: each gets the entries of its own listings
+// and the reports and completion of its own transfers, never the other's (the other's
+// completion would end the library's transfer early); a file a device sends reaches both.
+TEST_F(FileTransferWorld, AnotherClientsListingsAndTransfersNeverReachTheLibrary) {
+    service.loadScenario(CORVANE_SCENARIOS_DIR "/transfer_fast.ini");
+    connectPhone();
+    PlainClient other;
+    const guint32 laptop = other.call("btsdkconn", "connect", g_variant_new("(uu)", 2u, 0x1106u), 0);
+    ASSERT_NE(laptop, 0u);
+
+    ASSERT_EQ(Btsdk_FTPBrowseFolder(connection_, "/Documents", onEntryNamed, 0), BTSDK_OK);
+    EXPECT_EQ(other.call("btsdkftp", "browse_folder", g_variant_new("(usu)", laptop, "/", 0u), 0), 0u);
+    ASSERT_EQ(Btsdk_FTPBrowseFolder(connection_, "/Documents", onEntryNamed, 0), BTSDK_OK);
+    EXPECT_EQ(taken(s_entryNames), (std::vector<std::string>{"Projects", "Résumé 2026.v2.final.pdf",
+                                                             "Projects", "Résumé 2026.v2.final.pdf"}));
+    EXPECT_TRUE(other.waitFor("signal_ftp_show_browse_file"));
+
+    Btsdk_FTPRegisterStatusCallback(connection_, onReportNamed);
+    const std::string theirs = (local_ / "todo.txt").string(), mine = (local_ / "notes.txt").string();
+    EXPECT_EQ(other.call("btsdkftp", "get_file", g_variant_new("(uss)", laptop, "/todo.txt", theirs.c_str()), 0),
+              0u);
+    ASSERT_TRUE(other.waitFor("signal_ftp_transfer_complete"));
+    ASSERT_EQ(Btsdk_FTPGetFile(connection_, "/notes.txt", mine.c_str()), BTSDK_OK);
+    EXPECT_EQ(treeOf(local_).at("notes.txt"), "Buy milk.\n");
+    EXPECT_EQ(taken(s_reportNames), std::vector<std::string>(3, "notes.txt"));  // first, chunk, last
+
+    ASSERT_EQ(Btsdk_RegisterFTPService(1, local_.c_str()), BTSDK_OK);
+    Btsdk_FTPRegisterDealReceiveFileCB(onReceived);
+    const std::string sent = (local_ / "from phone.txt").string();
+    std::ofstream(sent) << "sent by the phone";
+    service.act("DevicePutsFile", g_variant_new("(sss)", "phone", sent.c_str(), "got.txt"));
+    EXPECT_TRUE(corvtest::waitFor([] {
+        std::lock_guard<std::mutex> hold(s_gotLock);
+        return !s_received.empty();
+    }));
+    EXPECT_EQ(taken(s_received), std::vector<std::string>{"got.txt"});
+    EXPECT_TRUE(other.waitFor("signal_ftp_deal_receive_file"));
 }
 
 }  // namespace

@@ -92,7 +92,8 @@ void runTransferEvent(Service& service, const char* method, GVariant* args,
                                  : "the copy ended with result " + std::to_string(result));
     };
     service.transfers().keep(TransferJob::start(service, link, {{source, target, name, false}},
-                                                statusReports(service, signals), finish));
+                                                statusReports(service, signals, std::nullopt),
+                                                finish));
 }
 
 }  // namespace btserver

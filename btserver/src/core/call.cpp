@@ -5,7 +5,10 @@
 namespace btserver {
 
 Call::Call(GDBusMethodInvocation* invocation, std::optional<ReplyOverride> override, Timers& timers)
-    : invocation_(invocation), override_(std::move(override)), timers_(timers) {}
+    : invocation_(invocation),
+      caller_(callerOf(invocation)),
+      override_(std::move(override)),
+      timers_(timers) {}
 
 Call::~Call() {
     if (invocation_)

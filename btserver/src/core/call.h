@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "core/recipient.h"
 #include "core/reply_override.h"
 
 namespace btserver {
@@ -26,6 +27,8 @@ public:
     GVariant* args() const;  // the argument tuple
     const GDBusMethodInfo* info() const;
     const std::optional<ReplyOverride>& override() const { return override_; }
+    // Who made the call, known after the answer too (for signals that follow it).
+    const Recipient& caller() const { return caller_; }
 
     // Answers with the out tuple (a floating reference is consumed).
     void reply(GVariant* outputs);
@@ -35,7 +38,8 @@ private:
     void deliver(std::function<void()> send);
 
     GDBusMethodInvocation* invocation_;  // null once the answer is sent
-    bool answered_ = false;              // an answer is sent or on its way
+    Recipient caller_;
+    bool answered_ = false;  // an answer is sent or on its way
     std::optional<ReplyOverride> override_;
     Timers& timers_;
 };

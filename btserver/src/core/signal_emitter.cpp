@@ -6,10 +6,11 @@ namespace btserver {
 
 namespace {
 
-bool emitOn(GDBusConnection* connection, const Area& area, const char* signal, GVariant* args,
-            std::string* error) {
+// To `destination` alone when it is not null, else to every receiver.
+bool emitOn(GDBusConnection* connection, const char* destination, const Area& area,
+            const char* signal, GVariant* args, std::string* error) {
     GError* failure = nullptr;
-    if (g_dbus_connection_emit_signal(connection, nullptr, area.path.c_str(), area.info->name,
+    if (g_dbus_connection_emit_signal(connection, destination, area.path.c_str(), area.info->name,
                                       signal, args, &failure))
         return true;
     if (error)
@@ -31,20 +32,32 @@ void SignalEmitter::alsoOn(GDBusConnection* connection, const std::string& inter
     secondBuses_.push_back({G_DBUS_CONNECTION(g_object_ref(connection)), interface});
 }
 
+const Area* SignalEmitter::areaOf(const std::string& interface, std::string* error) const {
+    const Area* area = contract_.find(interface);
+    if (!area && error)
+        *error = "unknown interface " + interface;
+    return area;
+}
+
 bool SignalEmitter::emit(const std::string& interface, const char* signal, GVariant* args,
                          std::string* error) {
     VariantPtr value = takeVariant(args);
-    const Area* area = contract_.find(interface);
-    if (!area) {
-        if (error)
-            *error = "unknown interface " + interface;
+    const Area* area = areaOf(interface, error);
+    if (!area)
         return false;
-    }
-    bool sent = emitOn(connection_, *area, signal, value.get(), error);
+    bool sent = emitOn(connection_, nullptr, *area, signal, value.get(), error);
     for (const SecondBus& bus : secondBuses_)
         if (bus.interface == area->info->name)
-            sent = emitOn(bus.connection, *area, signal, value.get(), error) && sent;
+            sent = emitOn(bus.connection, nullptr, *area, signal, value.get(), error) && sent;
     return sent;
+}
+
+bool SignalEmitter::emitTo(const Recipient& to, const std::string& interface, const char* signal,
+                           GVariant* args, std::string* error) {
+    VariantPtr value = takeVariant(args);
+    const Area* area = areaOf(interface, error);
+    return area && emitOn(to.connection.get(), to.name.empty() ? nullptr : to.name.c_str(), *area,
+                          signal, value.get(), error);
 }
 
 }  // namespace btserver

@@ -1,5 +1,6 @@
-// Emits the contract's signals on the object path of their interface, on the service's
-// bus and, for the interfaces served on a second bus as well, there too.
+// Emits the contract's signals on the object path of their interface: to every receiver
+// on the service's bus and, for the interfaces served on a second bus as well, there too;
+// or to one client alone on the connection its call came on.
 #pragma once
 
 #include <gio/gio.h>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "core/contract.h"
+#include "core/recipient.h"
 
 namespace btserver {
 
@@ -26,8 +28,13 @@ public:
     // Returns false with a message when the interface is unknown or sending fails.
     bool emit(const std::string& interface, const char* signal, GVariant* args,
               std::string* error = nullptr);
+    // As emit, to the one recipient.
+    bool emitTo(const Recipient& to, const std::string& interface, const char* signal,
+                GVariant* args, std::string* error = nullptr);
 
 private:
+    const Area* areaOf(const std::string& interface, std::string* error) const;
+
     struct SecondBus {
         GDBusConnection* connection;
         std::string interface;

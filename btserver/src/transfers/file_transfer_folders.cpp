@@ -81,9 +81,10 @@ std::vector<BrowseEntry> entriesOf(const std::string& path) {
     return entries;
 }
 
-// (connection, folder, flag): one "signal_ftp_show_browse_file" per entry, all sent before
-// the answer. An empty folder text, or the current folder's own name ("/" at the root),
-// lists the current folder; any other names a folder as paths do. The flag is not used.
+// (connection, folder, flag): one "signal_ftp_show_browse_file" per entry, to the caller
+// alone, all sent before the answer. An empty folder text, or the current folder's own
+// name ("/" at the root), lists the current folder; any other names a folder as paths do.
+// The flag is not used.
 void browse(Service& service, const CallPtr& call) {
     FtpLink link;
     std::string named = textArg(call, 1), normal;
@@ -96,8 +97,8 @@ void browse(Service& service, const CallPtr& call) {
         result = kResultFailed;
     if (result == kResultOk)
         for (const BrowseEntry& entry : entriesOf(localOf(link.tree, normal)))
-            service.signals().emit(kFtpInterface, "signal_ftp_show_browse_file",
-                                   g_variant_new("(@ay)", byteArray(browseRecord(entry))));
+            service.signals().emitTo(call->caller(), kFtpInterface, "signal_ftp_show_browse_file",
+                                     g_variant_new("(@ay)", byteArray(browseRecord(entry))));
     reply(call, result);
 }
 

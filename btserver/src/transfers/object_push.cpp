@@ -6,7 +6,7 @@
 // refused with 1 for no such file and 2 for a relative local path. exchange_obj pushes
 // the first file and pulls the card into the second path, with the same reports but no
 // completion signal: it answers once both are over, with the result of each and the
-// first failure (or 0).
+// first failure (or 0). A transfer's reports go to its caller alone.
 #include <filesystem>
 
 #include "core/core.h"
@@ -91,8 +91,9 @@ void exchange(Service& service, const CallPtr& call) {
         uint32_t pushed = job && job->filesDone() >= 1 ? kResultOk : outcome;
         call->reply(g_variant_new("(uuu)", pushed, outcome, outcome));
     };
-    std::shared_ptr<TransferJob> job = TransferJob::start(
-        service, handle, std::move(files), statusReports(service, kOppSignals), done);
+    std::shared_ptr<TransferJob> job =
+        TransferJob::start(service, handle, std::move(files),
+                           statusReports(service, kOppSignals, call->caller()), done);
     *started = job;
     service.transfers().keep(job);
 }

@@ -11,8 +11,17 @@ namespace btserver {
 
 namespace {
 
-void complete(Service& service, const TransferSignals& signals, uint32_t result) {
-    service.signals().emit(signals.interface, signals.complete, g_variant_new("(u)", result));
+void send(Service& service, const Listener& listener, const char* interface, const char* signal,
+          GVariant* args) {
+    if (listener)
+        service.signals().emitTo(*listener, interface, signal, args);
+    else
+        service.signals().emit(interface, signal, args);
+}
+
+void complete(Service& service, const TransferSignals& signals, const Listener& listener,
+              uint32_t result) {
+    send(service, listener, signals.interface, signals.complete, g_variant_new("(u)", result));
 }
 
 }  // namespace
@@ -30,12 +39,13 @@ void startTransfer(Service& service, const CallPtr& call, const TransferSignals&
     // when it ends.
     if (result == kResultBusy)
         return;
+    const Recipient& caller = call->caller();
     if (result != kResultOk)
-        return complete(service, signals, result);
+        return complete(service, signals, caller, result);
     Service* s = &service;
-    service.transfers().keep(
-        TransferJob::start(service, connection, std::move(files), statusReports(service, signals),
-                           [s, signals](uint32_t done) { complete(*s, signals, done); }));
+    service.transfers().keep(TransferJob::start(
+        service, connection, std::move(files), statusReports(service, signals, caller),
+        [s, signals, caller](uint32_t done) { complete(*s, signals, caller, done); }));
 }
 
 void cancelTransfer(Service& service, const CallPtr& call, uint16_t serviceClass) {
@@ -61,13 +71,14 @@ void registerReceiveReports(Service&, const CallPtr& call) {
     call->reply(g_variant_new("(u)", kResultOk));
 }
 
-TransferJob::Report statusReports(Service& service, const TransferSignals& signals) {
+TransferJob::Report statusReports(Service& service, const TransferSignals& signals,
+                                  Listener listener) {
     Service* s = &service;
-    return [s, signals](uint32_t first, uint32_t last, const std::string& name, uint32_t size,
-                        uint32_t done) {
+    return [s, signals, listener](uint32_t first, uint32_t last, const std::string& name,
+                                  uint32_t size, uint32_t chunk) {
         gchar* text = g_utf8_make_valid(name.c_str(), -1);  // local names may be any bytes
-        s->signals().emit(signals.interface, signals.status,
-                          g_variant_new("(uusuu)", first, last, text, size, done));
+        send(*s, listener, signals.interface, signals.status,
+             g_variant_new("(uusuu)", first, last, text, size, chunk));
         g_free(text);
     };
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/call.h"
@@ -35,8 +36,13 @@ inline constexpr TransferSignals kOppSignals{kOppInterface, "signal_opp_file_tra
 // the link is good but a transfer of the connection runs already.
 uint32_t unlessBusy(Service& service, uint32_t connection, uint32_t linkResult);
 
+// Who hears a transfer's reports and its completion: the client whose call started it, or
+// every receiver (none given) for a transfer that a device started.
+using Listener = std::optional<Recipient>;
+
 // Answers a get, put, push or pull call at once with `result`. With 0 the transfer of the
-// files starts on the connection and its completion signal follows when it ends. A client
+// files starts on the connection and its completion signal follows when it ends; its
+// reports and completion go to the caller alone. A client
 // waits for that signal after every such call, whatever the answer, so a refusal (1, 2, 4
 // for no such connection or one that has just dropped, 1729) completes at once with the
 // same result; all but busy (3), which sends none.
@@ -56,7 +62,9 @@ void registerStatusReports(Service& service, const CallPtr& call, uint16_t servi
 void registerReceiveReports(Service& service, const CallPtr& call);
 
 // Sends each report of a transfer as the area's (first, last, filename, filesize,
-// cursize) status signal; a name that is not UTF-8 has its faulty bytes replaced.
-TransferJob::Report statusReports(Service& service, const TransferSignals& signals);
+// cursize) status signal to the listener; a name that is not UTF-8 has its faulty bytes
+// replaced.
+TransferJob::Report statusReports(Service& service, const TransferSignals& signals,
+                                  Listener listener);
 
 }  // namespace btserver

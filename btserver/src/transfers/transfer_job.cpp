@@ -73,8 +73,8 @@ void TransferJob::closeFiles() {
     in_ = out_ = nullptr;
 }
 
-// Moves one chunk of the current file (opening it first when it starts), reports it, and
-// comes back after the chunk's share of the rate.
+// Moves one chunk of the current file (opening it first when it starts), reports it (and
+// the file's end after its last chunk), and comes back after the chunk's share of the rate.
 void TransferJob::step() {
     if (finished_)
         return;
@@ -104,9 +104,9 @@ void TransferJob::step() {
         (file.outgoing ? link->moved.sent : link->moved.received) += moved;
     if (moved < buffer.size())
         size_ = done_;  // the file shrank while it was read
-    if (done_ < size_) {
-        report_(0, 0, file.name, clampedWord(size_), clampedWord(done_));
-    } else {
+    if (moved > 0)
+        report_(0, 0, file.name, clampedWord(size_), static_cast<uint32_t>(moved));
+    if (done_ == size_) {
         std::fclose(in_);
         in_ = nullptr;
         bool written = std::fclose(out_) == 0;
@@ -115,8 +115,7 @@ void TransferJob::step() {
             g_remove(file.target.c_str());
             return stop(kResultFailed);
         }
-        report_(0, flag(index_ + 1 == files_.size()), file.name, clampedWord(size_),
-                clampedWord(done_));
+        report_(0, flag(index_ + 1 == files_.size()), file.name, clampedWord(size_), 0);
         ++index_;
     }
     guint delay =

@@ -1,10 +1,11 @@
 // A transfer of files in chunks on the main loop, paced by the scenario's TransferRate
 // and TransferChunk, so that large files never hold up the service's other work.
 //
-// Each file is reported when it starts (first flag 1, 0 bytes done), after each chunk but
-// its last (no flags), and when it is whole (last flag 1, every byte done). The first
-// report of the transfer's first file and the last of its last file carry 0x100 beside
-// the flag (0x101), which tells them from those of the files in between.
+// Each file is reported when it starts (first flag 1, no bytes), after each chunk (no
+// flags, the chunk's bytes), and when it is whole (last flag 1, no bytes): its chunks add
+// up to its size. The first report of the transfer's first file and the last of its last
+// file carry 0x100 beside the flag (0x101), which tells them from those of the files in
+// between.
 //
 // Each chunk counts to the connection's traffic, as sent or received by its file's
 // direction.
@@ -35,7 +36,7 @@ struct TransferFile {
 class TransferJob : public std::enable_shared_from_this<TransferJob> {
 public:
     using Report = std::function<void(uint32_t first, uint32_t last, const std::string& name,
-                                      uint32_t size, uint32_t done)>;
+                                      uint32_t size, uint32_t chunk)>;
     using Finish = std::function<void(uint32_t result)>;
 
     // Starts at once on the connection: the first report is sent before this returns.

@@ -66,7 +66,8 @@ BTSDK_API int FTPGetFileCbkThd(void* wait);
 BTSDK_API BTRESULT Btsdk_RegisterFTPService(BTUINT16 access, const char* folder);
 BTSDK_API BTRESULT Btsdk_UnregisterFTPService(void);
 BTSDK_API BTRESULT Btsdk_RegisterFtpCallback(const BtsdkCallbackRecord* record);
-/* dir must hold BTSDK_PATH_BUF bytes: the folder is cut to 259 bytes and NUL-terminated. */
+/* dir must hold BTSDK_PATH_BUF bytes: the folder is cut to at most 259 bytes of whole
+ * characters and NUL-terminated. */
 BTSDK_API BTRESULT Btsdk_FTPGetRmtDir(BTCONNHDL connection, char* dir);
 BTSDK_API BTRESULT Btsdk_FTPSetRmtDir(BTCONNHDL connection, const char* dir);
 BTSDK_API BTRESULT Btsdk_FTPDeleteFile(BTCONNHDL connection, const char* name);

@@ -24,7 +24,8 @@ typedef void (*BtsdkHfpCallback)(BTCONNHDL connection, BTUINT16 event, BTUINT8* 
 #undef HFP_CONN_BYTE
 
 BTSDK_API BTRESULT Btsdk_RegisterHFPService(const char* name, BTUINT16 service_class, BTUINT16 features);
-/* Copies at most *len identifier bytes and sets *len to the number copied. */
+/* Copies at most *len identifier bytes (a longer identifier is cut in whole UTF-8
+ * characters) and sets *len to the number copied. */
 BTSDK_API BTRESULT Btsdk_HFAP_GetManufacturerID(BTCONNHDL connection, BTUINT8* id, BTUINT16* len);
 BTSDK_API BTRESULT Btsdk_HFAP_GetModelID(BTCONNHDL connection, BTUINT8* id, BTUINT16* len);
 BTSDK_API BTRESULT Btsdk_HFAP_Dial(BTCONNHDL connection, const BTUINT8* number, BTUINT16 len);

@@ -9,7 +9,8 @@ BTSDK_BEGIN_DECLS
 
 /* Copies the name with its NUL into name whenever the call succeeds. The buffer should
  * hold BTSDK_LOCAL_NAME_BUF bytes; when len is not null, *len gives its size and the
- * copy is cut (still NUL-terminated) to fit. */
+ * copy is cut to fit, NUL-terminated and never within a UTF-8 character (a size of 0
+ * takes nothing). *len is left as it is. */
 BTSDK_API BTRESULT Btsdk_GetLocalName(BTUINT8* name, BTUINT16* len);
 BTSDK_API BTRESULT Btsdk_SetLocalName(const BTUINT8* name, BTUINT16 len);
 BTSDK_API BTRESULT Btsdk_GetLocalDeviceAddress(BTUINT8* address);

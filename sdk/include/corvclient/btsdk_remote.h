@@ -14,7 +14,8 @@ BTSDK_API BTRESULT Btsdk_StartDeviceDiscovery(BTUINT32 device_class, BTUINT16 ma
 BTSDK_API BTRESULT Btsdk_StopDeviceDiscovery(void);
 BTSDK_API BTUINT32 Btsdk_IsInquiryCancelled(void);
 /* *len gives the buffer's size; on success it receives the number of name bytes copied.
- * A name as long as the buffer or longer fills it without a NUL; a shorter one is
+ * A name as long as the buffer or longer fills it without a NUL, but a longer one is cut
+ * back to whole UTF-8 characters, the bytes left over being zero; a shorter one is
  * NUL-terminated. On a service result other than 0, *len is set to 0. */
 BTSDK_API BTRESULT Btsdk_GetRemoteDeviceName(BTDEVHDL device, BTUINT8* name, BTUINT16* len);
 /* A waited call: asks the remote device for its name, with the copy rules above. */
