@@ -51,7 +51,6 @@ BtFtpClient::BtFtpClient(unsigned long connection, QWidget* parent)
     setWindowTitle(title);
     setWindowIcon(skinIcon(100));
     resize(734, 532);
-    placeOnScreen();
     m_strFolderIcon = CCvSkin::GetImgPath(kIconKind, 105, 0);
     m_strFileIcon = CCvSkin::GetImgPath(kIconKind, 110, 0);
     m_folderIcon = QIcon(m_strFolderIcon);
@@ -120,8 +119,8 @@ void BtFtpClient::setUpPanes() {
     ui->frame_LinkNotice->hide();
 }
 
-// Centred on the parent's window (on the screen without one) and kept inside the screen's
-// available area, however the parent lies.
+// Centred on the parent's window (on the screen without one) and kept, frame and all,
+// inside the screen's available area, however the parent lies.
 void BtFtpClient::placeOnScreen() {
     const QWidget* anchor = parentWidget() ? parentWidget()->window() : nullptr;
     const bool overAnchor = anchor && anchor->isVisible();
@@ -129,11 +128,22 @@ void BtFtpClient::placeOnScreen() {
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    QRect frame(QPoint(), size().boundedTo(area.size()));
+    const QSize decoration = frameGeometry().size() - size();
+    resize(size().boundedTo(area.size() - decoration));
+    QRect frame(QPoint(), size() + decoration);
     frame.moveCenter(overAnchor ? anchor->frameGeometry().center() : area.center());
     frame.moveLeft(qBound(area.left(), frame.left(), area.left() + area.width() - frame.width()));
     frame.moveTop(qBound(area.top(), frame.top(), area.top() + area.height() - frame.height()));
-    setGeometry(frame);
+    move(frame.topLeft());
+}
+
+// Placed when first shown, once the window's frame is known.
+void BtFtpClient::showEvent(QShowEvent* event) {
+    if (!m_placed) {
+        m_placed = true;
+        placeOnScreen();
+    }
+    QMainWindow::showEvent(event);
 }
 
 void BtFtpClient::connectSignals() {

@@ -104,6 +104,7 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     enum OpState { Idle = 0, Connecting = 1, Downloading = 2, Uploading = 3, Cancelling = 5, Deleting = 6 };
@@ -181,6 +182,7 @@ private:
 
     Pane m_focusPane = NoPane;
     bool m_waitCursor = false;
+    bool m_placed = false;
     LinkWatch m_linkWatch;
     // The remote folder listed once a connection comes up.
     QString m_folderAfterConnect = QStringLiteral("/");

@@ -14,6 +14,7 @@
 
 #include "browser_fixture.h"
 #include "cvcommon/shortcut_helpers.h"
+#include "qt_print.h"
 
 namespace ftptest {
 namespace {
@@ -41,7 +42,7 @@ BTCONNHDL phoneConnection() {
 }
 
 TEST_F(BrowserLink, TheTitleNamesTheDeviceAndTheWindowOpensOnTheScreen) {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Nova Phone - File Transfer"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Nova Phone - Bluetooth File Transfer"));
 
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const struct {
@@ -63,12 +64,15 @@ TEST_F(BrowserLink, TheTitleNamesTheDeviceAndTheWindowOpensOnTheScreen) {
         BtFtpClient browser(0, manager.get());
         browser.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser));
-        EXPECT_TRUE(area.contains(browser.frameGeometry())) << browser.frameGeometry().x() << ","
-                                                            << browser.frameGeometry().y();
+        const QRect frame = browser.frameGeometry();
+        EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                          << frame.height() << " in " << area.width() << "x" << area.height();
         // Centred on the parent, or on the screen, wherever that fits.
         QRect centred(QPoint(), browser.frameGeometry().size());
         centred.moveCenter(manager ? c.parentGeometry.center() : area.center());
-        if (area.contains(centred)) EXPECT_EQ(browser.frameGeometry(), centred);
+        if (area.contains(centred)) {
+            EXPECT_EQ(browser.frameGeometry(), centred);
+        }
     }
 }
 
@@ -98,9 +102,10 @@ TEST_F(BrowserLink, TheWaitCursorEndsWithTheConnectWhateverEndsIt) {
         browser->setShortcutHandle(shortcut);
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        if (!c.status.isEmpty())
+        if (!c.status.isEmpty()) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return browser->statusBar()->currentMessage() == c.status; }, 10000))
                 << browser->statusBar()->currentMessage().toStdString();
+        }
         browser->close();
         ASSERT_TRUE(QTest::qWaitFor([&] { return browser.isNull(); }, 10000));
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
