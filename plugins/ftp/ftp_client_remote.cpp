@@ -73,7 +73,7 @@ void BtFtpClient::UpdateRmtTree(const QString& path) {
     clearRemote();
     if (Btsdk_FTPSetRmtDir(m_hConnection, "/") != BTSDK_OK ||
         (path != QLatin1String("/") && Btsdk_FTPSetRmtDir(m_hConnection, path.toUtf8().constData()) != BTSDK_OK)) {
-        linkUp();
+        linkUp();  // a refusal for want of the link is told as such
         return;
     }
     ui->treeWidget_Remote->setCurrentPath(path);
