@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 
 #include "cvcommon/class_names.h"
 #include "cvcommon/cv_skin.h"
@@ -16,6 +17,7 @@
 #include "my_tree_widget.h"
 #include "profilekit/com_progress_dlg.h"
 #include "ui_bt_ftp_client.h"
+#include "utf8_cut.h"
 
 namespace {
 
@@ -31,7 +33,8 @@ QString defaultLocalFolder() {
     CvCm_GetCommonSettingFilePath(settings, sizeof settings);
     char folder[256] = {};
     GetPrivateProfileString("FtpClient", "DefaultLocalFolder", kDefaultLocalFolder, folder, sizeof folder, settings);
-    const QString path = QString::fromUtf8(folder);
+    // A long value is cut to the buffer: a character broken there is dropped.
+    const QString path = utf8cut::decode(folder, int(qstrnlen(folder, sizeof folder)));
     return QFileInfo(path).isDir() ? path : QDir::homePath();
 }
 
@@ -67,6 +70,9 @@ BtFtpClient::BtFtpClient(unsigned long connection, QWidget* parent)
 BtFtpClient::~BtFtpClient() {
     // Hiding the window while it is taken down moves the focus, which must not reach it.
     disconnect(qApp, nullptr, this, nullptr);
+    m_linkWatch.stop();
+    // A connect still running reports to no one now: its wait cursor goes with the window.
+    setWaitCursor(false);
     closeProgressDlg();
     // No callback of the library reaches this window any more. The library's status
     // callback stays registered: it is the same for every window, and another window's
@@ -110,6 +116,34 @@ void BtFtpClient::setUpPanes() {
     }
     ui->splitter->setStretchFactor(0, 1);
     ui->splitter->setStretchFactor(1, 1);
+    ui->frame_LinkNotice->hide();
+}
+
+// Centred on the parent's window (on the screen without one) and kept, frame and all,
+// inside the screen's available area, however the parent lies.
+void BtFtpClient::placeOnScreen() {
+    const QWidget* anchor = parentWidget() ? parentWidget()->window() : nullptr;
+    const bool overAnchor = anchor && anchor->isVisible();
+    QScreen* screen = overAnchor ? QGuiApplication::screenAt(anchor->frameGeometry().center()) : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize decoration = frameGeometry().size() - size();
+    resize(size().boundedTo(area.size() - decoration));
+    QRect frame(QPoint(), size() + decoration);
+    frame.moveCenter(overAnchor ? anchor->frameGeometry().center() : area.center());
+    frame.moveLeft(qBound(area.left(), frame.left(), area.left() + area.width() - frame.width()));
+    frame.moveTop(qBound(area.top(), frame.top(), area.top() + area.height() - frame.height()));
+    move(frame.topLeft());
+}
+
+// Placed when first shown, once the window's frame is known.
+void BtFtpClient::showEvent(QShowEvent* event) {
+    if (!m_placed) {
+        m_placed = true;
+        placeOnScreen();
+    }
+    QMainWindow::showEvent(event);
 }
 
 void BtFtpClient::connectSignals() {
@@ -154,6 +188,10 @@ void BtFtpClient::connectSignals() {
     connect(ui->actUsbDevice, &QAction::triggered, this, &BtFtpClient::actionUsbDevice);
     connect(ui->actUpLocal, &QAction::triggered, this, &BtFtpClient::cdUpLocal);
     connect(ui->actUpRemote, &QAction::triggered, this, &BtFtpClient::cdUpRmt);
+    connect(ui->pushButton_Reconnect, &QPushButton::clicked, this, &BtFtpClient::reconnect);
+    connect(&m_linkWatch, &LinkWatch::lost, this, [this](ShortcutLink link) {
+        if (m_nOpState == Idle && m_hConnection) linkLost(link);
+    });
 }
 
 QString BtFtpClient::GetSizeString(unsigned int n) { return ftpitems::sizeText(n); }

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "corvclient/btsdk.h"
+#include "link_watch.h"
 #include "local_files.h"
 #include "transfer_batch.h"
 #include "working_thread.h"
@@ -98,9 +99,12 @@ public Q_SLOTS:
     void actionUsbDevice();
     void focusChanged(QWidget* old, QWidget* now);
     void itemEditDone();
+    // Connects again after the connection was lost, and lists the folder shown before.
+    void reconnect();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     enum OpState { Idle = 0, Connecting = 1, Downloading = 2, Uploading = 3, Cancelling = 5, Deleting = 6 };
@@ -108,6 +112,7 @@ private:
 
     void setUpActions();
     void setUpPanes();
+    void placeOnScreen();
     void connectSignals();
     MyTreeWidget* tree(Pane pane) const;
     QComboBox* folderBox(Pane pane) const;
@@ -122,6 +127,13 @@ private:
 
     // Remote side.
     void connectService();
+    void connected(quint32 connection);
+    void setWaitCursor(bool on);
+    // Whether the shortcut's connection is still up; when it is not, says so.
+    bool linkUp();
+    // Forgets the connection and the remote listing, says why and offers to reconnect.
+    void linkLost(ShortcutLink link);
+    void showLinkNotice(const QString& text);
     void clearRemote();
     void flushEntries();
     QTreeWidgetItem* remoteItemNamed(const QString& name, bool selectedOnly) const;
@@ -138,7 +150,6 @@ private:
     void warnDenied(const localfiles::DeleteResult& result);
 
     // Transfers and remote deletes, one item of the batch at a time.
-    bool shortcutStillConnected();
     bool busy();
     QList<TransferBatch::Item> selectedRemoteItems(const QList<QUrl>& urls) const;
     void startBatch(TransferBatch::Kind kind, const QList<TransferBatch::Item>& items);
@@ -160,6 +171,7 @@ private:
     std::unique_ptr<WorkingThread> m_pCancelThread;
     quint32 m_hConnection = 0;
     unsigned int m_hShortcut = 0;
+    QString m_strDevName;
     QTreeWidgetItem* m_pCurItem = nullptr;
     WorkingThread m_worker;
     int m_nOpState = Idle;
@@ -169,6 +181,11 @@ private:
     bool m_bNewRmtFolder = false;
 
     Pane m_focusPane = NoPane;
+    bool m_waitCursor = false;
+    bool m_placed = false;
+    LinkWatch m_linkWatch;
+    // The remote folder listed once a connection comes up.
+    QString m_folderAfterConnect = QStringLiteral("/");
     TransferBatch m_batch;
     bool m_readOnlyRefusal = false;
     // Listing entries: each listing has a number, so that entries of an earlier one still

@@ -1,6 +1,5 @@
 // The browser window's remote pane: connecting, listing, entries arriving from the
 // library, navigation and new remote folders.
-#include <QApplication>
 #include <QMessageBox>
 #include <QMutex>
 #include <QTimer>
@@ -8,14 +7,12 @@
 #include <cstring>
 
 #include "bt_ftp_client.h"
-#include "cvcommon/shortcut_helpers.h"
 #include "ftp_items.h"
 #include "my_tree_widget.h"
 #include "ui_bt_ftp_client.h"
 
 namespace {
 
-constexpr unsigned short kFtpClass = 0x1106;
 constexpr int kMaxNumbered = 50;
 
 // The windows named by the library's callbacks; set and cleared on the user-interface
@@ -57,41 +54,28 @@ void BtFtpClient::FTP_StatusCallback(BTUINT8 first, BTUINT8 last, const char* fi
     if (BtFtpClient* client = m_pTransferingClient) Q_EMIT client->FtpStatusCallback(first, last, name, filesize, cursize);
 }
 
-void BtFtpClient::setShortcutHandle(unsigned int shortcut) {
-    m_hShortcut = shortcut;
-    UpdateRmtCombox(QStringLiteral("/"));
-}
-
 void BtFtpClient::UpdateRmtCombox(const QString& path) {
     updateFolderBox(ui->comboBox_Remote, path);
     setUpEnabled(RemotePane, path);
     UpdateRmtTree(path);
 }
 
-void BtFtpClient::connectService() {
-    m_nOpState = Connecting;
-    BtsdkShortcutProperty property{};
-    property.shortcut = m_hShortcut;
-    if (Btsdk_GetShortCutProperty(&property) != BTSDK_OK) {
-        m_nOpState = Idle;
-        return;
-    }
-    statusBar()->showMessage(tr("Connecting..."));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_worker.StartOperation(WorkingThread::Connect, property.device, kFtpClass);
-}
-
 void BtFtpClient::UpdateRmtTree(const QString& path) {
     ui->actUpload->setEnabled(false);
     ui->actDelete->setEnabled(false);
-    if (!CvCm_IsShortcutConnected(m_hShortcut) || !m_hConnection) {
+    // Without a connection, connect (the listing follows); a connection found gone is
+    // reported, and connecting again is left to the user.
+    if (!m_hConnection) {
         if (m_nOpState == Idle) connectService();
         return;
     }
+    if (!linkUp()) return;
     clearRemote();
-    if (Btsdk_FTPSetRmtDir(m_hConnection, "/") != BTSDK_OK) return;
-    if (path != QLatin1String("/") && Btsdk_FTPSetRmtDir(m_hConnection, path.toUtf8().constData()) != BTSDK_OK)
+    if (Btsdk_FTPSetRmtDir(m_hConnection, "/") != BTSDK_OK ||
+        (path != QLatin1String("/") && Btsdk_FTPSetRmtDir(m_hConnection, path.toUtf8().constData()) != BTSDK_OK)) {
+        linkUp();  // a refusal for want of the link is told as such
         return;
+    }
     ui->treeWidget_Remote->setCurrentPath(path);
     setUpEnabled(RemotePane, path);
     setBrowsingClient(this);

@@ -1,6 +1,5 @@
 // The browser window's transfers and remote deletes: the requests, their items carried
 // out one after another on the worker, the worker's reports, progress and cancel.
-#include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -8,7 +7,6 @@
 
 #include "bt_ftp_client.h"
 #include "cvcommon/cv_skin.h"
-#include "cvcommon/shortcut_helpers.h"
 #include "ftp_items.h"
 #include "ftp_operation_record.h"
 #include "my_tree_widget.h"
@@ -26,12 +24,6 @@ void BtFtpClient::actionUpload() { UploadRequest(selectedUrls(LocalPane)); }
 
 void BtFtpClient::actionDownload() { DownloadRequest(selectedUrls(RemotePane)); }
 
-bool BtFtpClient::shortcutStillConnected() {
-    if (CvCm_IsShortcutConnected(m_hShortcut)) return true;
-    m_hConnection = 0;
-    return false;
-}
-
 // One request at a time: a request while another runs would be refused by the worker.
 bool BtFtpClient::busy() {
     if (m_nOpState == Idle && !m_batch.active()) return false;
@@ -40,7 +32,7 @@ bool BtFtpClient::busy() {
 }
 
 void BtFtpClient::UploadRequest(const QList<QUrl>& urls) {
-    if (urls.isEmpty() || busy() || !shortcutStillConnected()) return;
+    if (urls.isEmpty() || busy() || !m_hConnection || !linkUp()) return;
     QList<TransferBatch::Item> items;
     for (const QUrl& url : urls) {
         QString local = urlPath(url);
@@ -56,12 +48,12 @@ void BtFtpClient::DownloadRequest(const QList<QUrl>& urls) {
     if (urls.isEmpty() || busy()) return;
     std::printf("DownloadRequest %s\n", urls.first().toString().toUtf8().constData());
     std::fflush(stdout);
-    if (!m_hConnection) return;
+    if (!m_hConnection || !linkUp()) return;
     startBatch(TransferBatch::Download, selectedRemoteItems(urls));
 }
 
 void BtFtpClient::DeleteRmtRequest(const QList<QUrl>& urls) {
-    if (urls.isEmpty() || busy() || !shortcutStillConnected() || !m_hConnection) return;
+    if (urls.isEmpty() || busy() || !m_hConnection || !linkUp()) return;
     startBatch(TransferBatch::Delete, selectedRemoteItems(urls));
 }
 
@@ -126,11 +118,12 @@ void BtFtpClient::startNextItem() {
     finishBatch();
 }
 
+// Only Yes replaces: a box closed with Escape or its close button keeps what is there.
 bool BtFtpClient::confirmReplace(const QString& name, bool isFolder) {
     const QString text = isFolder ? tr("This folder already contains a folder named %1\n Would you like to replace it ?")
                                   : tr("This folder already contains a file named %1\n Would you like to replace it ?");
     return QMessageBox::question(this, tr("Confirm File Replace"), text.arg(name),
-                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void BtFtpClient::OperationInd(quint32 opType, quint32 wparam, quint32 lparam) {
@@ -141,16 +134,13 @@ void BtFtpClient::OperationInd(quint32 opType, quint32 wparam, quint32 lparam) {
                 ui->actQuit->setEnabled(false);
             } else if (wparam == WorkingThread::ConnectReturned) {
                 ui->actQuit->setEnabled(true);
-            } else if (wparam == WorkingThread::Succeeded) {
-                statusBar()->showMessage(tr("Connected."));
-                m_hConnection = lparam;
-                UpdateRmtCombox(QStringLiteral("/"));
+            } else if (outcome) {
                 m_nOpState = Idle;
-                QApplication::restoreOverrideCursor();
-            } else if (wparam == WorkingThread::Failed) {
-                statusBar()->showMessage(tr("Cannot connect to the FTP service."));
-                m_nOpState = Idle;
-                QApplication::restoreOverrideCursor();
+                setWaitCursor(false);
+                if (wparam == WorkingThread::Succeeded)
+                    connected(lparam);
+                else
+                    showLinkNotice(tr("Cannot connect to the FTP service."));
             }
             break;
         case WorkingThread::Get:
@@ -163,25 +153,32 @@ void BtFtpClient::OperationInd(quint32 opType, quint32 wparam, quint32 lparam) {
     }
 }
 
+// The item that the user cancelled is not counted as failed. A failure on a link that is
+// gone ends the request: the rest would fail too.
 void BtFtpClient::itemReported(bool ok, quint32 code) {
     if (ok)
         m_batch.succeeded();
-    else
+    else if (!m_batch.cancelled())
         m_batch.failed();
     if (!ok && m_batch.kind() == TransferBatch::Upload && code == kReadOnlyRefusal) m_readOnlyRefusal = true;
+    if (!ok && shortcutLink(m_hShortcut) != ShortcutLink::Up) m_batch.abandon();
     m_nOpState = Idle;
     startNextItem();
 }
 
+// The panes are listed again, which finds a link that is gone and says so; the status bar
+// then tells the request's outcome.
 void BtFtpClient::finishBatch() {
     const TransferBatch::Kind kind = m_batch.kind();
-    const bool single = m_batch.count() == 1, ran = m_batch.attempted() != 0, failed = m_batch.anyFailed();
+    const bool single = m_batch.count() == 1, failed = m_batch.anyFailed(), cancelled = m_batch.cancelled();
+    const bool ran = m_batch.attempted() != 0 || cancelled;
+    const bool cancelledItem = single && cancelled && m_batch.done() == 0;
     const QString summary = m_batch.finish();
     if (kind == TransferBatch::Delete) {
         if (!ran) return;
         refreshRemote();
         statusBar()->showMessage(!single ? summary : failed ? tr("Delete was not successful.") : tr("Delete succeeded."));
-        if (failed)
+        if (failed && m_hConnection)
             QMessageBox::warning(this, tr("Delete failed"),
                                  tr("\tDelete failed!\nYou may have not enough permissions to delete."));
         return;
@@ -191,9 +188,12 @@ void BtFtpClient::finishBatch() {
     if (!ran) return;
     UpdateLocTree(ui->treeWidget_Local->currentPath());
     refreshRemote();
+    const bool download = kind == TransferBatch::Download;
     if (!single)
         statusBar()->showMessage(summary);
-    else if (kind == TransferBatch::Download)
+    else if (cancelledItem)
+        statusBar()->showMessage(download ? tr("Download cancelled.") : tr("Upload cancelled."));
+    else if (download)
         statusBar()->showMessage(failed ? tr("Download was not successful.") : tr("Download succeeded."));
     else
         statusBar()->showMessage(failed ? tr("Upload was not successful.") : tr("Upload succeeded."));
@@ -205,6 +205,8 @@ void BtFtpClient::finishBatch() {
 void BtFtpClient::showCompProgressDlg() {
     if (!m_pProgressDlg) {
         m_pProgressDlg = new ComProgressDlg(m_strProgSrc, m_strProgDst, this);
+        // It guards this window only: the manager's other windows stay usable meanwhile.
+        m_pProgressDlg->setWindowModality(Qt::WindowModal);
         m_pProgressDlg->setWindowIcon(QIcon(CCvSkin::GetImgPath(11, 100, 0)));
         connect(m_pProgressDlg, &ComProgressDlg::userActionInd, this, &BtFtpClient::procUserAction);
         connect(this, &BtFtpClient::sgnTransStatus, m_pProgressDlg, &ComProgressDlg::slotProcTransStatus);
@@ -240,7 +242,7 @@ void BtFtpClient::procFtpStatusCallback(quint8 first, quint8 last, const QByteAr
 // of the request's items are not carried out.
 void BtFtpClient::procUserAction(quint8 action) {
     if (action != kUserCancel || (m_nOpState != Downloading && m_nOpState != Uploading)) return;
-    m_batch.stop();
+    m_batch.cancel();
     if (!m_pCancelThread) {
         m_pCancelThread = std::make_unique<WorkingThread>();
         connect(m_pCancelThread.get(), &QThread::finished, this, &BtFtpClient::onCancelFinished);

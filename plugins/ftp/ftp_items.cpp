@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "profilekit/size_text.h"
+#include "utf8_cut.h"
 
 namespace ftpitems {
 
@@ -42,7 +43,7 @@ int digits(const char* text, int count) {
 
 }  // namespace
 
-QString sizeText(unsigned int bytes) {
+QString sizeText(qint64 bytes) {
     return profilekit::sizeText(bytes, 1,
                                 {QCoreApplication::translate("BtFtpClient", "%1 B"),
                                  QCoreApplication::translate("BtFtpClient", "%1 KB"),
@@ -74,7 +75,7 @@ QTreeWidgetItem* localItem(const QFileInfo& info, const QIcon& folderIcon, const
     if (folder) {
         item->setText(Type, folderText());
     } else {
-        item->setText(Size, sizeText(static_cast<unsigned int>(info.size())));
+        item->setText(Size, sizeText(info.size()));
         item->setText(Type, info.suffix());
     }
     item->setText(Modified, info.lastModified().toString(QLatin1String(kTimeForm)));
@@ -85,7 +86,7 @@ QTreeWidgetItem* localItem(const QFileInfo& info, const QIcon& folderIcon, const
 RemoteItem::RemoteItem(const FTP_FIND_DATA& entry, const QIcon& folderIcon, const QIcon& fileIcon)
     : QTreeWidgetItem(kType), entry_(entry) {
     const bool folder = entry.attributes & BTSDK_FTP_ATTR_FOLDER;
-    const QString name = QString::fromUtf8(entry.name, int(strnlen(entry.name, sizeof entry.name)));
+    const QString name = utf8cut::decode(entry.name, int(strnlen(entry.name, sizeof entry.name)));
     setText(ftpitems::Name, name);
     if (folder) {
         setText(ftpitems::Type, folderText());

@@ -15,8 +15,8 @@ namespace ftpitems {
 enum Column { Name = 0, Size = 1, Type = 2, Modified = 3 };
 
 // "%1 B" below 1024, then KB up to and including 1 MiB, MB up to 1 GiB, GB above, with
-// one decimal: 1048576 is "1024.0 KB", 1048577 "1.0 MB".
-QString sizeText(unsigned int bytes);
+// one decimal: 1048576 is "1024.0 KB", 1048577 "1.0 MB". Local files may pass 4 GiB.
+QString sizeText(qint64 bytes);
 // The text after the name's last ".", empty when there is none or nothing follows it.
 QString typeText(const QString& name);
 // A device's "yyyyMMddThhmmssZ" (UTC) as local "yyyy-MM-dd hh:mm"; empty when unreadable.

@@ -2,15 +2,15 @@
 
 #include <cstring>
 
+#include "utf8_cut.h"
+
 namespace {
 
 // Cut to the field on a whole UTF-8 character, so the library never gets half of one.
 void putText(char (&field)[256], const QString& text) {
-    QByteArray bytes = text.toUtf8();
-    int length = qMin(bytes.size(), int(sizeof field) - 1);
-    while (length > 0 && length < bytes.size() && (uchar(bytes[length]) & 0xC0) == 0x80) --length;
-    std::memcpy(field, bytes.constData(), size_t(length));
-    field[length] = '\0';
+    const QByteArray bytes = utf8cut::within(text, int(sizeof field) - 1);
+    std::memcpy(field, bytes.constData(), size_t(bytes.size()));
+    field[bytes.size()] = '\0';
 }
 
 }  // namespace

@@ -2,14 +2,13 @@
 
 #include <QCoreApplication>
 
-namespace {}  // namespace
-
 void TransferBatch::start(Kind kind, const QList<Item>& items) {
     active_ = true;
     kind_ = kind;
     pending_ = items;
     count_ = items.size();
     done_ = failed_ = skipped_ = 0;
+    cancelled_ = false;
 }
 
 QString TransferBatch::finish() {
@@ -24,5 +23,7 @@ QString TransferBatch::finish() {
         text += QCoreApplication::translate("BtFtpClient", ", %1 failed").arg(failed_);
     if (skipped_)
         text += QCoreApplication::translate("BtFtpClient", ", %1 skipped").arg(skipped_);
+    if (cancelled_)
+        text += QCoreApplication::translate("BtFtpClient", ", cancelled");
     return text;
 }

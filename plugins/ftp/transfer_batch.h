@@ -27,11 +27,19 @@ public:
     void succeeded() { ++done_; }
     void failed() { ++failed_; }
     void skipped() { ++skipped_; }
-    // The rest are not carried out (the user cancelled).
-    void stop() { pending_.clear(); }
-    // Ends the batch; "3 of 4 downloaded, 1 failed" and the like.
+    // The user cancelled: the rest are not carried out.
+    void cancel() {
+        pending_.clear();
+        cancelled_ = true;
+    }
+    bool cancelled() const { return cancelled_; }
+    // The rest are not carried out (they cannot be).
+    void abandon() { pending_.clear(); }
+    // Ends the batch; "3 of 4 downloaded, 1 failed", "1 of 4 downloaded, cancelled" and
+    // the like.
     QString finish();
     bool anyFailed() const { return failed_ != 0; }
+    int done() const { return done_; }
     // Items whose operation ran, successful or not.
     int attempted() const { return done_ + failed_; }
 
@@ -40,4 +48,5 @@ private:
     Kind kind_ = Download;
     QList<Item> pending_;
     int count_ = 0, done_ = 0, failed_ = 0, skipped_ = 0;
+    bool cancelled_ = false;
 };

@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 #include "browser_fixture.h"
 #include "cvcommon/shortcut_helpers.h"
 #include "modal_answer.h"
@@ -70,24 +72,39 @@ TEST_F(BrowserTransfers, AFileAndAFolderTreeGoUpByteForByte) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return item(remotePane(), QStringLiteral("Trip")) != nullptr; }, 5000));
 }
 
-TEST_F(BrowserTransfers, NoToTheReplaceQuestionEndsTheRequest) {
+// Only Yes replaces: No, and a box closed without an answer (Escape, the close button, a
+// rejection), end the request and leave the file as it was.
+TEST_F(BrowserTransfers, OnlyYesToTheReplaceQuestionReplacesTheFile) {
     writeFile(localPath(QStringLiteral("notes.txt")), 3);
+    const QByteArray mine = contents(localPath(QStringLiteral("notes.txt")));
     window->UpdateLocTree(local.path());
     focus(remotePane());
-    select(remotePane(), {QStringLiteral("notes.txt")});
-    const corvtest::ModalAnswer no =
-        corvtest::answerModal([&] { action("actDownload")->trigger(); }, corvtest::Press::button(QMessageBox::No));
-    EXPECT_EQ(no.title, QStringLiteral("Confirm File Replace"));
-    EXPECT_EQ(no.text, QStringLiteral("This folder already contains a file named notes.txt\n Would you like to replace it ?"));
-    EXPECT_TRUE(callsOf("get_file").empty());
-    EXPECT_EQ(contents(localPath(QStringLiteral("notes.txt"))).size(), 3);
-    EXPECT_EQ(window->findChild<ComProgressDlg*>(), nullptr);
+    const struct {
+        const char* answer;
+        std::function<void(QWidget*)> close;
+    } keeping[] = {
+        {"No", [](QWidget* box) { static_cast<QMessageBox*>(box)->button(QMessageBox::No)->click(); }},
+        {"Escape", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }},
+        {"close button", [](QWidget* box) { box->close(); }},
+        {"rejected", [](QWidget* box) { static_cast<QDialog*>(box)->reject(); }},
+    };
+    for (const auto& k : keeping) {
+        SCOPED_TRACE(k.answer);
+        select(remotePane(), {QStringLiteral("notes.txt")});
+        const corvtest::ModalAnswer answer =
+            corvtest::answerModal([&] { action("actDownload")->trigger(); }, corvtest::Press::none(), k.close);
+        EXPECT_EQ(answer.title, QStringLiteral("Confirm File Replace"));
+        EXPECT_EQ(answer.text,
+                  QStringLiteral("This folder already contains a file named notes.txt\n Would you like to replace it ?"));
+        EXPECT_TRUE(callsOf("get_file").empty());
+        EXPECT_EQ(contents(localPath(QStringLiteral("notes.txt"))), mine);
+        EXPECT_EQ(window->findChild<ComProgressDlg*>(), nullptr);
+    }
 
-    // Closing the box otherwise counts as yes.
     select(remotePane(), {QStringLiteral("notes.txt")});
-    const corvtest::ModalAnswer closed =
+    const corvtest::ModalAnswer yes =
         corvtest::answerModal([&] { action("actDownload")->trigger(); }, corvtest::Press::button(QMessageBox::Yes));
-    EXPECT_TRUE(closed.pressed);
+    EXPECT_TRUE(yes.pressed);
     ASSERT_TRUE(waitForStatus(QStringLiteral("Download succeeded.")));
     EXPECT_EQ(contents(localPath(QStringLiteral("notes.txt"))), contents(phoneFiles() + QStringLiteral("/notes.txt")));
 }
@@ -139,7 +156,7 @@ TEST_F(BrowserTransfers, CancelWorksOnlyWhileATransferRunsAndTheDeviceBrowsesAga
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return progress.size() >= 2; }, 10000));
     dialog->findChild<QAbstractButton*>(QStringLiteral("BtnCancel"))->click();
-    ASSERT_TRUE(waitForStatus(QStringLiteral("Upload was not successful.")));
+    ASSERT_TRUE(waitForStatus(QStringLiteral("Upload cancelled.")));
     EXPECT_EQ(callsOf("cancel_transfer").size(), 1u);
     EXPECT_EQ(window->findChild<ComProgressDlg*>(), nullptr);
     window->refreshRemote();

@@ -160,6 +160,23 @@ TEST_F(BrowserPanes, TheLocalPaneListsFoldersFirstWithHiddenEntries) {
     EXPECT_EQ(localPane()->topLevelItemCount(), 5);
 }
 
+TEST_F(BrowserPanes, LocalFilesOf4GiBAndMoreShowTheirTrueSize) {
+    constexpr qint64 kGiB = 1024LL * 1024 * 1024;
+    const struct {
+        const char* name;
+        qint64 size;
+        const char* shown;
+    } files[] = {{"four.img", 4 * kGiB, "4.0 GB"}, {"five and a half.img", 5 * kGiB + kGiB / 2, "5.5 GB"}};
+    for (const auto& f : files) {
+        QFile file(localPath(QLatin1String(f.name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(f.size));  // sparse: no disk space taken
+    }
+    window->UpdateLocTree(local.path());
+    for (const auto& f : files)
+        EXPECT_EQ(item(localPane(), QLatin1String(f.name))->text(ftpitems::Size), QLatin1String(f.shown)) << f.name;
+}
+
 // Commits `text` in the editor that the window opened on a row.
 void commitEdit(MyTreeWidget* pane, const QString& text) {
     auto* editor = pane->viewport()->findChild<QLineEdit*>();

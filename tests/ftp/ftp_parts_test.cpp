@@ -5,15 +5,18 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <unistd.h>
 
 #include "browser_fixture.h"
 #include "ftp_items.h"
 #include "local_files.h"
+#include "utf8_cut.h"
 
 namespace ftptest {
 namespace {
@@ -27,6 +30,32 @@ TEST(FtpTexts, SizesChangeUnitAboveEachPowerOf1024) {
     EXPECT_EQ(ftpitems::sizeText(1073741824), QStringLiteral("1024.0 MB"));
     EXPECT_EQ(ftpitems::sizeText(1073741825), QStringLiteral("1.0 GB"));
     EXPECT_EQ(ftpitems::sizeText(4294967295u), QStringLiteral("4.0 GB"));
+}
+
+// A name that the device or the settings cut to its field inside a character shows the
+// whole characters only; a path put into a field is cut before a character that does not
+// fit.
+TEST(FtpTexts, TextsCutToAFieldKeepWholeCharacters) {
+    const struct {
+        const char* bytes;
+        const char* shown;
+    } cut[] = {
+        {"caf\xC3", "caf"},                     // é cut after its first byte
+        {"caf\xC3\xA9", "caf\xC3\xA9"},          // é whole
+        {"5 \xE2\x82", "5 "},                   // € cut after two of three bytes
+        {"smile \xF0\x9F\x98", "smile "},        // an emoji cut after three of four
+        {"smile \xF0\x9F\x98\x80", "smile \xF0\x9F\x98\x80"},
+    };
+    for (const auto& c : cut)
+        EXPECT_EQ(utf8cut::decode(c.bytes, int(strlen(c.bytes))), QString::fromUtf8(c.shown)) << c.shown;
+    EXPECT_EQ(utf8cut::within(QStringLiteral("ab\u20AC"), 4), QByteArray("ab"));
+    EXPECT_EQ(utf8cut::within(QStringLiteral("ab\u20AC"), 5), QByteArray("ab\xE2\x82\xAC"));
+
+    FTP_FIND_DATA entry{};
+    const QByteArray name = QByteArray(int(sizeof entry.name) - 2, 'a') + "\xE2\x82";  // the field full
+    memcpy(entry.name, name.constData(), sizeof entry.name);
+    const ftpitems::RemoteItem item(entry, QIcon(), QIcon());
+    EXPECT_EQ(item.text(ftpitems::Name), QString(int(sizeof entry.name) - 2, QLatin1Char('a')));
 }
 
 TEST(FtpTexts, TheTypeIsWhatFollowsTheLastDot) {

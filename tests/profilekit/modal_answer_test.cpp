@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QVBoxLayout>
 
 #include "modal_answer.h"
@@ -92,6 +93,27 @@ TEST(ModalAnswer, BoxesAfterTheFirstAreDismissed) {
     EXPECT_EQ(first, QDialog::Accepted);
     EXPECT_EQ(second, QDialog::Rejected);
     EXPECT_EQ(answer.others, 1);
+}
+
+// A modal window of the step that lacks the button (a progress window up before the
+// expected warning) is not taken for the box, nor closed.
+TEST(ModalAnswer, AnotherKindOfModalWindowIsLeftAlone) {
+    QDialog progress;
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &progress);
+    cancel->setObjectName(QStringLiteral("BtnCancel"));
+    progress.setModal(true);
+    QMessageBox::StandardButton chosen = QMessageBox::NoButton;
+    const corvtest::ModalAnswer answer = answerModal(
+        [&] {
+            progress.show();
+            QTest::qWait(100);  // the answerer looks at the progress window meanwhile
+            chosen = QMessageBox::warning(nullptr, QStringLiteral("Upload failed"), QStringLiteral("Read only."));
+        },
+        Press::button(QMessageBox::Ok));
+    EXPECT_EQ(answer.title, QStringLiteral("Upload failed"));
+    EXPECT_EQ(chosen, QMessageBox::Ok);
+    EXPECT_EQ(answer.others, 0);
+    EXPECT_TRUE(progress.isVisible());
 }
 
 TEST(ModalAnswer, BoxOpenedWithoutALoopIsAnsweredWhenTheStepReturns) {

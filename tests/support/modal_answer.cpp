@@ -16,6 +16,11 @@ constexpr int kPollMs = 5;
 
 QList<QDialogButtonBox*> buttonBoxes(QWidget* box) { return box->findChildren<QDialogButtonBox*>(); }
 
+// Whether the box is of the kind the test answers: one with the button to press (any box
+// when nothing is pressed). Another modal window of the step, such as a progress window
+// that is up when a warning is expected, is not the box.
+bool fits(const Press& press, QWidget* box) { return press.pressesNothing() || press.find(box) != nullptr; }
+
 // Closes a box without a button of the test's choice: a dialog is rejected.
 void dismiss(QWidget* box) {
     if (auto* dialog = qobject_cast<QDialog*>(box))
@@ -100,20 +105,34 @@ ModalAnswer answerModal(const std::function<void()>& step, const Press& press,
         }
     };
 
-    // While the step runs: answer the first new box; dismiss one that is still up
-    // timeoutMs after its answer, and any further box, so that the step comes back.
+    // The first new box of the kind is answered, further ones are dismissed. A box of
+    // another kind is left alone until it has been up timeoutMs; then it is taken as the
+    // answer (its button is missing) or dismissed, and so is the answered box still up
+    // timeoutMs after its answer, so that the step comes back.
+    QPointer<QWidget> other;
+    QElapsedTimer otherSince;
+    auto answerOrDismiss = [&](QWidget* box) {
+        if (!answer.came) {
+            handle(box);
+        } else {
+            ++answer.others;
+            dismiss(box);
+        }
+    };
     QTimer poll;
     poll.setInterval(kPollMs);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* box = QApplication::activeModalWidget();
         if (!box || box == before) return;
-        if (!answer.came) {
-            handle(box);
-        } else if (box != answered) {
-            ++answer.others;
-            dismiss(box);
-        } else if (sinceAnswer.elapsed() > timeoutMs) {
-            dismiss(box);
+        if (box == answered) {
+            if (sinceAnswer.elapsed() > timeoutMs) dismiss(box);
+        } else if (fits(press, box)) {
+            answerOrDismiss(box);
+        } else if (box != other) {
+            other = box;
+            otherSince.start();
+        } else if (otherSince.elapsed() > timeoutMs) {
+            answerOrDismiss(box);
         }
     });
     poll.start();
@@ -122,7 +141,7 @@ ModalAnswer answerModal(const std::function<void()>& step, const Press& press,
     // A box opened without a loop of its own (open(), show()) is up when the step returns.
     if (!answer.came) {
         QWidget* box = QApplication::activeModalWidget();
-        if (box && box != before) handle(box);
+        if (box && box != before && fits(press, box)) handle(box);
     }
     return answer;
 }

@@ -1,7 +1,8 @@
 // Answering the modal box that a test step opens: the step runs while a timer looks for a
-// new modal widget (QApplication::activeModalWidget), shows it to the test and presses
-// one of its buttons. Every wait is bounded: a box whose button cannot be found is
-// rejected, so that no test hangs in a modal loop.
+// new modal widget (QApplication::activeModalWidget) of the kind the test answers (one
+// with the button to press), shows it to the test and presses the button. Every wait is
+// bounded: a box without the button is rejected once it has been up a while, so that no
+// test hangs in a modal loop.
 #pragma once
 
 #include <QDialogButtonBox>
@@ -44,9 +45,11 @@ struct ModalAnswer {
 };
 
 // Runs step; answers the first modal widget that opens during it (or is open when it
-// returns) and was not open before. inspect, when given, sees the box first. A box
-// whose button is missing, that stays up timeoutMs after its answer, or that follows the
-// first one is rejected (closed when it is not a dialog).
+// returns), was not open before and has the button to press (with Press::none(), any).
+// inspect, when given, sees the box first. Other modal windows of the step are left
+// alone; one still up timeoutMs later is taken as the box (its button is missing, so it
+// is rejected) or, after the answer, dismissed. A box that stays up timeoutMs after its
+// answer, or that follows the first one, is rejected (closed when it is not a dialog).
 ModalAnswer answerModal(const std::function<void()>& step, const Press& press,
                         const std::function<void(QWidget*)>& inspect = {}, int timeoutMs = 5000);
 

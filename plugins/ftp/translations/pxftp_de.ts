@@ -290,6 +290,34 @@ Geändert:	%4</translation>
         <source>, %1 skipped</source>
         <translation>, %1 übersprungen</translation>
     </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>the device</source>
+        <translation>dem Gerät</translation>
+    </message>
+    <message>
+        <source>The Bluetooth service is not available.</source>
+        <translation>Der Bluetooth-Dienst ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost.</source>
+        <translation>Die Verbindung zu %1 wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>Herunterladen abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Upload cancelled.</source>
+        <translation>Hochladen abgebrochen.</translation>
+    </message>
+    <message>
+        <source>, cancelled</source>
+        <translation>, abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>BtFtpClientClass</name>
@@ -440,6 +468,10 @@ Geändert:	%4</translation>
     <message>
         <source>Enter upper folder.</source>
         <translation>In den übergeordneten Ordner wechseln.</translation>
+    </message>
+    <message>
+        <source>&amp;Reconnect</source>
+        <translation>Erneut &amp;verbinden</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,34 @@ Modified:	%4</translation>
         <source>, %1 skipped</source>
         <translation>, %1 skipped</translation>
     </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>the device</source>
+        <translation>the device</translation>
+    </message>
+    <message>
+        <source>The Bluetooth service is not available.</source>
+        <translation>The Bluetooth service is not available.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost.</source>
+        <translation>The connection to %1 was lost.</translation>
+    </message>
+    <message>
+        <source>Download cancelled.</source>
+        <translation>Download cancelled.</translation>
+    </message>
+    <message>
+        <source>Upload cancelled.</source>
+        <translation>Upload cancelled.</translation>
+    </message>
+    <message>
+        <source>, cancelled</source>
+        <translation>, cancelled</translation>
+    </message>
 </context>
 <context>
     <name>BtFtpClientClass</name>
@@ -440,6 +468,10 @@ Modified:	%4</translation>
     <message>
         <source>Enter upper folder.</source>
         <translation>Enter upper folder.</translation>
+    </message>
+    <message>
+        <source>&amp;Reconnect</source>
+        <translation>&amp;Reconnect</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,99 @@
+// The browser window's connection to the device: connecting with the wait cursor, the
+// title that names the device, and what the window does when the link or the service is
+// gone: it says so and offers to connect again.
+#include <QApplication>
+
+#include "bt_ftp_client.h"
+#include "cvcommon/class_names.h"
+#include "ui_bt_ftp_client.h"
+#include "utf8_cut.h"
+
+namespace {
+
+constexpr unsigned short kFtpClass = 0x1106;
+
+QString deviceName(BTDEVHDL device) {
+    BTUINT8 name[256] = {};
+    BTUINT16 length = sizeof name - 1;
+    if (Btsdk_GetRemoteDeviceName(device, name, &length) != BTSDK_OK) return QString();
+    const char* text = reinterpret_cast<const char*>(name);
+    return utf8cut::decode(text, int(qstrnlen(text, sizeof name - 1)));
+}
+
+}  // namespace
+
+void BtFtpClient::setShortcutHandle(unsigned int shortcut) {
+    m_hShortcut = shortcut;
+    BtsdkShortcutProperty property{};
+    property.shortcut = shortcut;
+    m_strDevName = Btsdk_GetShortCutProperty(&property) == BTSDK_OK ? deviceName(property.device) : QString();
+    QString service;
+    CvCm_GetSvcDisplayName(kFtpClass, &service);
+    setWindowTitle(m_strDevName.isEmpty() ? service : tr("%1 - %2").arg(m_strDevName, service));
+    UpdateRmtCombox(QStringLiteral("/"));
+}
+
+void BtFtpClient::setWaitCursor(bool on) {
+    if (on == m_waitCursor) return;
+    m_waitCursor = on;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void BtFtpClient::connectService() {
+    m_nOpState = Connecting;
+    BtsdkShortcutProperty property{};
+    property.shortcut = m_hShortcut;
+    if (Btsdk_GetShortCutProperty(&property) != BTSDK_OK) {
+        m_nOpState = Idle;
+        linkLost(ShortcutLink::ServiceGone);
+        return;
+    }
+    ui->frame_LinkNotice->hide();
+    statusBar()->showMessage(tr("Connecting..."));
+    setWaitCursor(true);
+    m_worker.StartOperation(WorkingThread::Connect, property.device, kFtpClass);
+}
+
+void BtFtpClient::connected(quint32 connection) {
+    statusBar()->showMessage(tr("Connected."));
+    m_hConnection = connection;
+    m_linkWatch.watch(m_hShortcut);
+    const QString folder = m_folderAfterConnect;
+    m_folderAfterConnect = QStringLiteral("/");
+    UpdateRmtCombox(folder);
+}
+
+void BtFtpClient::reconnect() {
+    if (m_nOpState == Idle && !m_hConnection) connectService();
+}
+
+bool BtFtpClient::linkUp() {
+    const ShortcutLink link = shortcutLink(m_hShortcut);
+    if (link == ShortcutLink::Up) return true;
+    linkLost(link);
+    return false;
+}
+
+// The remote pane would show what the device may no longer have: it is cleared, and the
+// folder it showed is listed again once connected.
+void BtFtpClient::linkLost(ShortcutLink link) {
+    m_linkWatch.stop();
+    if (m_hConnection) {
+        m_folderAfterConnect = ui->treeWidget_Remote->currentPath().isEmpty() ? QStringLiteral("/")
+                                                                             : ui->treeWidget_Remote->currentPath();
+        m_hConnection = 0;
+    }
+    clearRemote();
+    const QString device = m_strDevName.isEmpty() ? tr("the device") : m_strDevName;
+    showLinkNotice(link == ShortcutLink::ServiceGone ? tr("The Bluetooth service is not available.")
+                                                     : tr("The connection to %1 was lost.").arg(device));
+}
+
+void BtFtpClient::showLinkNotice(const QString& text) {
+    statusBar()->showMessage(text);
+    ui->label_LinkNotice->setText(text);
+    ui->frame_LinkNotice->show();
+}
