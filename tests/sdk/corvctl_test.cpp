@@ -75,9 +75,10 @@ TEST_F(Corvctl, ServicesServersAndConnections) {
     EXPECT_NE(services.out.find("4    0x1106  OBEX File Transfer\n"), std::string::npos) << services.out;
     EXPECT_NE(services.out.find("7    0x1101  Serial Port\n"), std::string::npos) << services.out;
 
+    // The default world's servers ask remote devices for a passkey.
     Outcome servers = corvctl({"servers"});
-    EXPECT_NE(servers.out.find("13   0x1106  running  File Transfer\n"), std::string::npos) << servers.out;
-    EXPECT_NE(servers.out.find("15   0x1101  stopped  Serial Port\n"), std::string::npos) << servers.out;
+    EXPECT_NE(servers.out.find("13   0x1106  running  File Transfer  (secure)\n"), std::string::npos) << servers.out;
+    EXPECT_NE(servers.out.find("15   0x1101  stopped  Serial Port  (secure)\n"), std::string::npos) << servers.out;
     EXPECT_EQ(corvctl({"server", "start", "15"}).out, "server 15 started\n");
     EXPECT_NE(corvctl({"servers"}).out.find("15   0x1101  running  Serial Port"), std::string::npos);
     Outcome unknown = corvctl({"server", "stop", "999"});
