@@ -210,7 +210,8 @@ void BtFtp::PerformPostDisc() {
     const BTUINT32 count = Btsdk_GetAllOutgoingConnections(connections, 32);
     for (BTUINT32 i = 0; i < count && i < 32; ++i) {
         BtsdkConnectionProperty property{};
-        if (Btsdk_GetConnectionProperty(connections[i], &property) == BTSDK_OK && property.service_class == btclass::kFileTransfer)
+        if (Btsdk_GetConnectionProperty(connections[i], &property) == BTSDK_OK &&
+            property.service_class == btclass::kFileTransfer)
             return;
     }
     closeClientDlg();

@@ -327,7 +327,9 @@ TEST_F(StatusDialog, TheServerButtonFollowsTheServersStatus) {
         EXPECT_EQ(methods, c.calls);
         EXPECT_EQ(serverStatus(c.server), c.after);
         char value[16] = {};
-        const char* section = c.server == kServerOpp ? "OPPSERVER" : c.server == kServerFtp ? "FTPSERVER" : "SPPSERVER1";
+        const char* section = c.server == kServerOpp   ? "OPPSERVER"
+                              : c.server == kServerFtp ? "FTPSERVER"
+                                                       : "SPPSERVER1";
         GetPrivateProfileString(section, "status", "", value, sizeof value, file.c_str());
         EXPECT_STREQ(value, c.setting);
         if (c.server == kServerSpp) {
