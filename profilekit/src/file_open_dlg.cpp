@@ -56,7 +56,8 @@ FileOpenDlg::~FileOpenDlg() = default;
 QString FileOpenDlg::getOpenFileName(QWidget* parent, QString startPath) {
     ModalDialog<FileOpenDlg> dialog(startPath, parent);
     dialog.exec();
-    return dialog ? dialog->selectedPath() : QString();
+    const FileOpenDlg* alive = dialog.get();
+    return alive ? alive->selectedPath() : QString();
 }
 
 QString FileOpenDlg::FullStrToShowStr(const QString& fullPath) const {

@@ -4,9 +4,9 @@
 // nothing. (A dialog on the stack would be deleted twice: by its parent and when it goes
 // out of scope.)
 //
-//     ModalDialog<ProfileStatusClass> dialog(server, parent);
+//     ModalDialog<FileOpenDlg> dialog(startPath, parent);
 //     dialog.exec();
-//     if (dialog) path = dialog->selectedPath();   // still alive after the loop
+//     if (FileOpenDlg* alive = dialog.get()) path = alive->selectedPath();  // still alive
 //
 // SoleModalDialog adds the rule of a plug-in's server property dialog: run it only while
 // no dialog opened through the same pointer is open; the pointer names the dialog while
