@@ -4,14 +4,24 @@
 
 #include "corvclient/btsdk.h"
 #include "cvcommon/class_names.h"
+#include "cvcommon/shortcut_helpers.h"
 
-QString CvCm_GetRmtDevDisplayName(unsigned int device) {
+bool CvCm_ReadShortcutProperty(BtsdkShortcutProperty* property) {
+    const BTRESULT result = Btsdk_GetShortCutProperty(property);
+    return result == BTSDK_OK || result == BTSDK_SHC_RESULT_PARTIAL;
+}
+
+QString CvCm_GetRmtDevName(unsigned int device, unsigned short length) {
     BTUINT8 name[128] = {};
-    BTUINT16 length = 64;
-    QString text;
-    if (Btsdk_GetRemoteDeviceName(device, name, &length) == BTSDK_OK)
-        text = QString::fromUtf8(reinterpret_cast<const char*>(name),
-                                 static_cast<int>(strnlen(reinterpret_cast<const char*>(name), sizeof name)));
+    BTUINT16 room = length < sizeof name ? length : sizeof name;
+    if (Btsdk_GetRemoteDeviceName(device, name, &room) != BTSDK_OK) return {};
+    // A name that fills the buffer comes without its NUL.
+    const char* text = reinterpret_cast<const char*>(name);
+    return QString::fromUtf8(text, static_cast<int>(strnlen(text, sizeof name)));
+}
+
+QString CvCm_GetRmtDevDisplayName(unsigned int device, unsigned short length) {
+    const QString text = CvCm_GetRmtDevName(device, length);
     if (!text.isEmpty()) return text;
     BTUINT8 address[6] = {};
     if (Btsdk_GetRemoteDeviceAddress(device, address) != BTSDK_OK) return text;
@@ -22,6 +32,6 @@ QString CvCm_GetRmtDevDisplayName(unsigned int device) {
 QString CvCm_GetDeviceNameByShortcut(unsigned int shortcut) {
     BtsdkShortcutProperty property{};
     property.shortcut = shortcut;
-    if (Btsdk_GetShortCutProperty(&property) != BTSDK_OK) return QObject::tr("Unknown");
+    if (!CvCm_ReadShortcutProperty(&property)) return QObject::tr("Unknown");
     return CvCm_GetRmtDevDisplayName(property.device);
 }

@@ -9,6 +9,7 @@
 #include "device_list.h"
 #include "pairing.h"
 #include "profile_windows.h"
+#include "profilekit/skin_icon.h"
 #include "received_notice.h"
 #include "sdk_bridge.h"
 #include "sdk_tasks.h"
@@ -62,7 +63,7 @@ MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()), tasks_(std::
     connect(&discoveryClock_, &QTimer::timeout, this, [this] {
         ui_->discoverProgress->setValue(qMin(kInquiryMs, ui_->discoverProgress->value() + kClockMs));
     });
-    setWindowIcon(skinIcon(kIcon, kBluetoothIcon, 0, QStyle::SP_DriveNetIcon));
+    setWindowIcon(SkinIcon(kIcon, kBluetoothIcon, 0, QStyle::SP_DriveNetIcon));
     setUpActions();
     connectIndications();
     refresh();
@@ -76,11 +77,11 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::setUpActions() {
-    ui_->actionDiscover->setIcon(skinIcon(kInquiryPicture, 0, 0, QStyle::SP_BrowserReload));
-    ui_->actionPair->setIcon(skinIcon(kPairMark, 0, 0, QStyle::SP_DialogApplyButton));
+    ui_->actionDiscover->setIcon(SkinIcon(kInquiryPicture, 0, 0, QStyle::SP_BrowserReload));
+    ui_->actionPair->setIcon(SkinIcon(kPairMark, 0, 0, QStyle::SP_DialogApplyButton));
     ui_->actionBrowse->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     ui_->actionCreateShortcut->setIcon(style()->standardIcon(QStyle::SP_FileLinkIcon));
-    ui_->actionRefresh->setIcon(skinIcon(kIcon, kRefreshIcon, 0, QStyle::SP_BrowserReload));
+    ui_->actionRefresh->setIcon(SkinIcon(kIcon, kRefreshIcon, 0, QStyle::SP_BrowserReload));
     connect(ui_->actionDiscover, &QAction::triggered, this, &MainWindow::discover);
     connect(ui_->actionPair, &QAction::triggered, this, [this] { pair(devices_->selectedDevice()); });
     connect(ui_->actionBrowse, &QAction::triggered, this, [this] { browse(devices_->selectedDevice()); });

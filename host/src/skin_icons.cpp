@@ -56,8 +56,3 @@ QIcon profileIcon(quint16 serviceClass, bool connected) {
 QIcon localDeviceIcon() {
     return withFallback(skinPixmap(kLocalDevice, 0, 0, kDeviceIconSize), QStyle::SP_DriveNetIcon);
 }
-
-QIcon skinIcon(int kind, int key, int state, QStyle::StandardPixmap fallback) {
-    QString path = CCvSkin::GetImgPath(kind, key, state);
-    return QFileInfo(path).isFile() ? QIcon(path) : QApplication::style()->standardIcon(fallback);
-}

@@ -17,5 +17,4 @@ QIcon deviceIcon(quint32 deviceClass, bool connected, bool paired);
 QIcon profileIcon(quint16 serviceClass, bool connected);
 // The local adapter.
 QIcon localDeviceIcon();
-// Any other skin picture (kind, key and state as the skin takes them), at its own size.
-QIcon skinIcon(int kind, int key, int state, QStyle::StandardPixmap fallback);
+// Any other skin picture at its own size: SkinIcon (profilekit/skin_icon.h).

@@ -2,9 +2,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
-#include <QMutex>
 #include <QStringList>
-#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
@@ -13,41 +11,28 @@
 #include "bt_ftp_client.h"
 #include "cvcommon/class_names.h"
 #include "cvcommon/profile_ini.h"
-#include "cvcommon/settings_paths.h"
+#include "cvcommon/service_classes.h"
 #include "cvcommon/shortcut_helpers.h"
 #include "ftpproperty_class.h"
+#include "profilekit/modal_dialog.h"
 #include "profilekit/profile_status_class.h"
+#include "profilekit/received_file.h"
 #include "profilekit/rmt_profile_property_class.h"
+#include "profilekit/server_actions.h"
 #include "profilekit/server_switch.h"
+#include "profilekit/settings_file.h"
 #include "profilekit/share_folder_check.h"
 
 BtFtp* BtFtp::s_pThis = nullptr;
 
 namespace {
 
-constexpr BTUINT16 kIdle = 1, kStopped = 2, kConnected = 3;
-constexpr int kBold = 75, kNormal = 50;
 constexpr BTUINT32 kReceivedStatus = 0x06A00300;
-constexpr quint32 kFileCommand = 1, kFileReceived = 7, kPathSize = 260;
 constexpr char kSection[] = "FTPSERVER";
 
-// Guards s_pThis against its deletion and the receive buffers against two files that
-// arrive at once on the library's threads.
-QMutex s_receiveLock;
-
-QByteArray settingsPath() {
-    char path[256] = {};
-    CvCm_GetCommonSettingFilePath(path, sizeof path);
-    return path;
-}
-
-bool serverStatus(unsigned int server, BTUINT16* status) { return Btsdk_GetServerStatus(server, status) == BTSDK_OK; }
-
-void setWeight(QAction* action, int weight) {
-    QFont font = action->font();
-    font.setWeight(weight);
-    action->setFont(font);
-}
+// Files put on the server reach the host through it; it also guards the receive buffers
+// against two files that arrive at once on the library's threads.
+ReceivedFileHandOver s_received;
 
 // A folder check at start-up: a folder that cannot be made is tried with "USERNAME" in
 // place of "user" (in any case); the new folder is written back.
@@ -57,18 +42,18 @@ void checkFtpShareFolder(const char* section, const char* key, char* folder, con
 
 }  // namespace
 
-BtFtp::BtFtp(QWidget* parent) : m_pParent(parent) {}
+BtFtp::BtFtp(QWidget* parent) : m_pParent(parent) { s_received.open(this); }
 
 BtFtp::~BtFtp() = default;
 
 void BtFtp::destroy() {
-    BtFtp* self = nullptr;
-    {
-        QMutexLocker lock(&s_receiveLock);
-        self = s_pThis;
-        s_pThis = nullptr;
-    }
-    delete self;
+    s_received.close();
+    delete s_pThis;
+    s_pThis = nullptr;
+}
+
+void BtFtp::SetInvokeCvFunction(HostInvokeFunc function) {
+    s_received.locked([&] { m_pfnInvokeCv = function; });
 }
 
 QAction* BtFtp::newAction(void (BtFtp::*slot)()) {
@@ -134,7 +119,7 @@ QList<QAction*> BtFtp::GetRemoteActionList() {
         return {m_actOpen};
     }
     QString name;
-    CvCm_GetSvcDisplayName(kFtpClass, &name);
+    CvCm_GetSvcDisplayName(btclass::kFileTransfer, &name);
     m_actDisconnect->setText(tr("&Disconnect %1").arg(name));
     return disconnectEntries();
 }
@@ -142,18 +127,8 @@ QList<QAction*> BtFtp::GetRemoteActionList() {
 QList<QAction*> BtFtp::GetLocalSvrActionList(unsigned int server) {
     SetSvrHandle(server);
     createActions();
-    BTUINT16 status = 0;
-    serverStatus(server, &status);
-    if (status == kStopped) {
-        setWeight(m_actSvrEnable, kBold);
-        m_actSvrEnable->setText(tr("&Enable"));
-        setWeight(m_actOpenShare, kNormal);
-    } else if (status == kIdle) {
-        setWeight(m_actSvrEnable, kNormal);
-        m_actSvrEnable->setText(tr("&Disable"));
-        setWeight(m_actOpenShare, kBold);
-    }
-    return {m_actOpenShare, m_sep1, m_actSvrEnable, m_actSvrStatus, m_sep2, m_actSvrProperty};
+    return ServerActionList(server, {m_actOpenShare, m_sep1, m_actSvrEnable, m_actSvrStatus, m_sep2, m_actSvrProperty},
+                            tr("&Enable"), tr("&Disable"));
 }
 
 QString BtFtp::getProfileTip(unsigned int shortcut, unsigned int server) {
@@ -163,8 +138,9 @@ QString BtFtp::getProfileTip(unsigned int shortcut, unsigned int server) {
                                                  : tr("Double-click to open the file explorer.\n");
     } else if (server) {
         BTUINT16 status = 0;
-        tip = serverStatus(server, &status) && status == kConnected ? tr("Double-click to show service's status.\n")
-                                                                    : tr("Double-click to view the shared folder.\n");
+        tip = Btsdk_GetServerStatus(server, &status) == BTSDK_OK && status == BTSDK_SERVER_IN_USE
+                  ? tr("Double-click to show service's status.\n")
+                  : tr("Double-click to view the shared folder.\n");
     }
     return tip + tr("Right-click to get more options.");
 }
@@ -178,31 +154,22 @@ void BtFtp::performDefaultActionByShortcut(unsigned int shortcut) {
 }
 
 void BtFtp::performLocalSvrDefaultAction(unsigned int server) {
-    BTUINT16 status = 0;
-    if (!serverStatus(server, &status)) return;
-    if (status == kStopped) {
-        Btsdk_StartServer(server);
-    } else if (status == kIdle) {
-        openShareFolder();
-    } else if (status == kConnected) {
-        ProfileStatusClass dialog(server, m_pParent);
-        dialog.exec();
-    }
+    PerformServerDefaultAction(server, m_pParent, [this] { openShareFolder(); });
 }
 
 void BtFtp::openShareFolder() {
     char folder[260] = {};
-    GetPrivateProfileString(kSection, "SHAREFOLDER", "/", folder, sizeof folder, settingsPath());
+    GetPrivateProfileString(kSection, "SHAREFOLDER", "/", folder, sizeof folder, CommonSettingsPath());
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromUtf8(folder)));
 }
 
 void BtFtp::actionProfileStatus() {
-    ProfileStatusClass dialog(m_hShortcut, true, m_pParent);
+    ModalDialog<ProfileStatusClass> dialog(m_hShortcut, true, m_pParent);
     dialog.exec();
 }
 
 void BtFtp::actionProfileProperty() {
-    RmtProfilePropertyClass dialog(m_hShortcut, m_pParent);
+    ModalDialog<RmtProfilePropertyClass> dialog(m_hShortcut, m_pParent);
     dialog.exec();
 }
 
@@ -243,7 +210,8 @@ void BtFtp::PerformPostDisc() {
     const BTUINT32 count = Btsdk_GetAllOutgoingConnections(connections, 32);
     for (BTUINT32 i = 0; i < count && i < 32; ++i) {
         BtsdkConnectionProperty property{};
-        if (Btsdk_GetConnectionProperty(connections[i], &property) == BTSDK_OK && property.service_class == kFtpClass)
+        if (Btsdk_GetConnectionProperty(connections[i], &property) == BTSDK_OK &&
+            property.service_class == btclass::kFileTransfer)
             return;
     }
     closeClientDlg();
@@ -252,55 +220,39 @@ void BtFtp::PerformPostDisc() {
 void BtFtp::actionSvrEnable() { SwitchProfileServer(m_hServer, kSection); }
 
 void BtFtp::actionSvrStatus() {
-    ProfileStatusClass dialog(m_hServer, m_pParent);
+    ModalDialog<ProfileStatusClass> dialog(m_hServer, m_pParent);
     dialog.exec();
 }
 
 void BtFtp::actionSvrProperty() { FtppropertyClass::ShowSvrPropertyDlg(m_hServer, nullptr, 0); }
 
+// The folders are read, checked and written back outside the receive lock, which no
+// library call may be made under; only the copy into the shared buffer takes it.
 void BtFtp::StartProfileServer() {
-    const QByteArray path = settingsPath();
-    int access = 0;
-    {
-        QMutexLocker lock(&s_receiveLock);
-        GetPrivateProfileString(kSection, "SHAREFOLDER", "", m_szShareFolder, sizeof m_szShareFolder, path);
-        access = GetPrivateProfileInt(kSection, "DESIRED_ACCESS", 1, path);
-        checkFtpShareFolder(kSection, "SHAREFOLDER", m_szShareFolder, path);
-    }
+    const QByteArray path = CommonSettingsPath();
+    char folder[260] = {};
+    GetPrivateProfileString(kSection, "SHAREFOLDER", "", folder, sizeof folder, path);
+    const int access = GetPrivateProfileInt(kSection, "DESIRED_ACCESS", 1, path);
+    checkFtpShareFolder(kSection, "SHAREFOLDER", folder, path);
+    s_received.locked([&] { std::memcpy(m_szShareFolder, folder, sizeof m_szShareFolder); });
     char localFolder[260] = {};
     GetPrivateProfileString("FtpClient", "DefaultLocalFolder", "", localFolder, sizeof localFolder, path);
     checkFtpShareFolder("FtpClient", "DefaultLocalFolder", localFolder, path);
-    char folder[260] = {};
-    {
-        QMutexLocker lock(&s_receiveLock);
-        std::memcpy(folder, m_szShareFolder, sizeof folder);
-    }
     m_hFtpService = Btsdk_RegisterFTPService(static_cast<BTUINT16>(access), folder);
     Btsdk_FTPRegisterDealReceiveFileCB(&BtFtp::DealFTPServerEvent);
 }
 
+// Reads the settings file itself (no library call) under the receive lock.
 BTUINT32 BtFtp::DealFTPServerEvent(BtSdkFileTransferReqStru* request) {
     if (!request || request->status != kReceivedStatus) return 0;
-    QStringList list;
-    {
-        QMutexLocker lock(&s_receiveLock);
-        BtFtp* self = s_pThis;
-        if (!self || !self->m_pfnInvokeCv) return 0;
+    return s_received.handOver([request](QObject* plugin) {
+        auto* self = static_cast<BtFtp*>(plugin);
+        if (!self->m_pfnInvokeCv) return ReceivedFileHandOver::File();
         GetPrivateProfileString(kSection, "SHAREFOLDER", "", self->m_szShareFolder, sizeof self->m_szShareFolder,
-                                settingsPath());
+                                CommonSettingsPath());
         std::memset(self->m_szRecvFile, 0, sizeof self->m_szRecvFile);
         std::memcpy(self->m_szRecvFile, request->path, strnlen(request->path, sizeof self->m_szRecvFile - 1));
-        list << QString::fromUtf8(self->m_szShareFolder) << QString::fromUtf8(self->m_szRecvFile);
-        if (QThread::currentThread() == self->thread()) return self->handOver(list);
-        // Off the user-interface thread: carried there without waiting, since the library
-        // calls this under its call mutex, which the user-interface thread may be waiting on.
-        QMetaObject::invokeMethod(self, [self, list] { self->handOver(list); }, Qt::QueuedConnection);
-    }
-    return 0;
-}
-
-// Each file has its own list, which lives for the host's call.
-BTUINT32 BtFtp::handOver(const QStringList& list) {
-    QStringList received = list;
-    return m_pfnInvokeCv(kFileCommand, kFileReceived, kPathSize, &received);
+        return ReceivedFileHandOver::File{
+            self->m_pfnInvokeCv, {QString::fromUtf8(self->m_szShareFolder), QString::fromUtf8(self->m_szRecvFile)}};
+    });
 }

@@ -24,9 +24,8 @@ public:
     ~BtFtp() override;
 
     static BtFtp* s_pThis;
-    static constexpr unsigned short kFtpClass = 0x1106;
-
-    void SetInvokeCvFunction(HostInvokeFunc function) { m_pfnInvokeCv = function; }
+    // Under the receive lock, which the receive callback reads it under.
+    void SetInvokeCvFunction(HostInvokeFunc function);
     QList<QAction*> GetActionList();
     QList<QAction*> GetRemoteActionList();
     QList<QAction*> GetLocalSvrActionList(unsigned int server);
@@ -38,8 +37,8 @@ public:
     void PerformPostDisc();
     // The client library's receive callback, on its signal thread.
     static BTUINT32 DealFTPServerEvent(BtSdkFileTransferReqStru* request);
-    // Clears s_pThis under the receive lock, so that a file arriving meanwhile sees
-    // either the whole object or none, and deletes the object.
+    // Closes the hand-over of received files, so that a file arriving meanwhile sees
+    // either the whole object or none, then deletes the object and clears s_pThis.
     static void destroy();
 
 public Q_SLOTS:
@@ -61,7 +60,6 @@ private:
     QList<BtFtpClient*> clientWindows() const;
     QList<QAction*> disconnectEntries() const;
     void closeClientDlg();
-    BTUINT32 handOver(const QStringList& list);
 
     QWidget* m_pParent;
     QAction* m_actOpen = nullptr;

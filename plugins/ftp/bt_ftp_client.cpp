@@ -12,20 +12,22 @@
 #include "cvcommon/class_names.h"
 #include "cvcommon/cv_skin.h"
 #include "cvcommon/profile_ini.h"
+#include "cvcommon/service_classes.h"
 #include "cvcommon/settings_paths.h"
 #include "ftp_items.h"
 #include "my_tree_widget.h"
 #include "profilekit/com_progress_dlg.h"
+#include "profilekit/skin_icon.h"
 #include "ui_bt_ftp_client.h"
 #include "utf8_cut.h"
 
 namespace {
 
-constexpr int kIconKind = 11;
-constexpr unsigned short kFtpClass = 0x1106;
+constexpr int kIconKind = skinpicture::kIcon;
+constexpr unsigned short kFtpClass = btclass::kFileTransfer;
 const char kDefaultLocalFolder[] = "/home/user/My Documents";
 
-QIcon skinIcon(int key) { return QIcon(CCvSkin::GetImgPath(kIconKind, key, 0)); }
+QIcon skinIcon(int key) { return SkinIcon(key, QStyle::SP_FileIcon); }
 
 // The local folder shown first; a folder that is not there gives way to the home folder.
 QString defaultLocalFolder() {
@@ -81,7 +83,7 @@ BtFtpClient::~BtFtpClient() {
     if (m_worker.busy() && (m_nOpState == Downloading || m_nOpState == Uploading || m_nOpState == Cancelling))
         Btsdk_FTPCancelTransfer(m_hConnection);
     m_worker.wait();
-    m_pCancelThread.reset();
+    m_cancel.finish();
     if (m_hShortcut) Btsdk_DisconnectShortCut(m_hShortcut);
     qDeleteAll(m_pendingFolders);
     qDeleteAll(m_pendingFiles);
@@ -150,6 +152,9 @@ void BtFtpClient::connectSignals() {
     connect(qApp, &QApplication::focusChanged, this, &BtFtpClient::focusChanged);
     connect(&m_worker, &WorkingThread::OperationInd, this, &BtFtpClient::OperationInd);
     connect(this, &BtFtpClient::BrowseFileFound, this, &BtFtpClient::ShowBrowseFile, Qt::QueuedConnection);
+    // The window's progress signal goes out on the library's thread, under the channel's lock.
+    connect(&m_transferStatus, &TransferStatusRelay::statusReported, this, &BtFtpClient::FtpStatusCallback,
+            Qt::DirectConnection);
     connect(this, &BtFtpClient::FtpStatusCallback, this, &BtFtpClient::procFtpStatusCallback,
             Qt::QueuedConnection);
     MyTreeWidget* local = ui->treeWidget_Local;

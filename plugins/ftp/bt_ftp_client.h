@@ -17,6 +17,8 @@
 #include "corvclient/btsdk.h"
 #include "link_watch.h"
 #include "local_files.h"
+#include "profilekit/transfer_cancel.h"
+#include "profilekit/transfer_status.h"
 #include "transfer_batch.h"
 #include "working_thread.h"
 
@@ -83,7 +85,6 @@ public Q_SLOTS:
                                quint32 cursize);
     void procUserAction(quint8 action);
     void currentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void onCancelFinished();
     void procLocMousePressEvent(QMouseEvent* event);
     void procRmtMousePressEvent(QMouseEvent* event);
     void actionUpload();
@@ -159,16 +160,19 @@ private:
     void finishBatch();
     void showCompProgressDlg();
     void closeProgressDlg();
-    // The windows that receive the library's listing entries and progress reports.
+    // The window that receives the library's listing entries; the one that receives its
+    // progress reports is the receiver of s_transferStatus (m_transferStatus).
     static void setBrowsingClient(BtFtpClient* client);
-    static void setTransferingClient(BtFtpClient* client);
     static void releaseCallbacks(BtFtpClient* client);
+    static TransferStatusChannel s_transferStatus;
 
     std::unique_ptr<Ui::BtFtpClientClass> ui;
     bool m_bConfirmingDelete = false;
     QString m_strDevRoot, m_strHddRoot, m_strUsbRoot;
     ComProgressDlg* m_pProgressDlg = nullptr;
-    std::unique_ptr<WorkingThread> m_pCancelThread;
+    // The cancel of a transfer runs on a second worker, made for it.
+    TransferCancel m_cancel{[] { return std::make_unique<WorkingThread>(); }, WorkingThread::Cancel};
+    TransferStatusRelay m_transferStatus{s_transferStatus};
     quint32 m_hConnection = 0;
     unsigned int m_hShortcut = 0;
     QString m_strDevName;

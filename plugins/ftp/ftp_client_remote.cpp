@@ -15,29 +15,25 @@ namespace {
 
 constexpr int kMaxNumbered = 50;
 
-// The windows named by the library's callbacks; set and cleared on the user-interface
-// thread, read on the library's threads, so both under one lock, which a window's
-// destructor also takes: no callback reaches a window that is gone.
+// The window named by the listing callback; set and cleared on the user-interface
+// thread, read on the library's threads, so under a lock, which a window's destructor
+// also takes: no entry reaches a window that is gone.
 QMutex s_callbackLock;
 BtFtpClient* m_pBrowsingClient = nullptr;
-BtFtpClient* m_pTransferingClient = nullptr;
 
 }  // namespace
+
+TransferStatusChannel BtFtpClient::s_transferStatus{Btsdk_FTPRegisterStatusCallback, &BtFtpClient::FTP_StatusCallback};
 
 void BtFtpClient::setBrowsingClient(BtFtpClient* client) {
     QMutexLocker lock(&s_callbackLock);
     m_pBrowsingClient = client;
 }
 
-void BtFtpClient::setTransferingClient(BtFtpClient* client) {
-    QMutexLocker lock(&s_callbackLock);
-    m_pTransferingClient = client;
-}
-
 void BtFtpClient::releaseCallbacks(BtFtpClient* client) {
+    client->m_transferStatus.release();
     QMutexLocker lock(&s_callbackLock);
     if (m_pBrowsingClient == client) m_pBrowsingClient = nullptr;
-    if (m_pTransferingClient == client) m_pTransferingClient = nullptr;
 }
 
 void BtFtpClient::BTSDK_FTP_UIShowBrowseFile(FTP_FIND_DATA* entry) {
@@ -49,9 +45,7 @@ void BtFtpClient::BTSDK_FTP_UIShowBrowseFile(FTP_FIND_DATA* entry) {
 void BtFtpClient::FTP_StatusCallback(BTUINT8 first, BTUINT8 last, const char* filename, BTUINT32 filesize,
                                      BTUINT32 cursize) {
     if (first == 0 && last == 0 && filesize == 0 && cursize == 0) return;
-    const QByteArray name = filename ? QByteArray(filename) : QByteArray();
-    QMutexLocker lock(&s_callbackLock);
-    if (BtFtpClient* client = m_pTransferingClient) Q_EMIT client->FtpStatusCallback(first, last, name, filesize, cursize);
+    s_transferStatus.report(first, last, filename, filesize, cursize);
 }
 
 void BtFtpClient::UpdateRmtCombox(const QString& path) {

@@ -72,7 +72,7 @@ QList<TransferBatch::Item> BtFtpClient::selectedRemoteItems(const QList<QUrl>& u
 
 void BtFtpClient::startBatch(TransferBatch::Kind kind, const QList<TransferBatch::Item>& items) {
     if (items.isEmpty()) return;
-    if (kind != TransferBatch::Delete) setTransferingClient(this);
+    if (kind != TransferBatch::Delete) m_transferStatus.receive();
     m_readOnlyRefusal = false;
     m_batch.start(kind, items);
     startNextItem();
@@ -105,7 +105,7 @@ void BtFtpClient::startNextItem() {
             }
         }
         m_nOpState = upload ? Uploading : Downloading;
-        Btsdk_FTPRegisterStatusCallback(m_hConnection, &BtFtpClient::FTP_StatusCallback);
+        s_transferStatus.registerFor(m_hConnection);
         m_worker.StartOperation(upload ? WorkingThread::Put : WorkingThread::Get, 0, 0, std::move(record));
         statusBar()->showMessage(upload ? tr("Uploading ...") : tr("Downloading ..."));
         const QString remoteFolder = ui->comboBox_Remote->currentText();
@@ -184,7 +184,7 @@ void BtFtpClient::finishBatch() {
         return;
     }
     closeProgressDlg();
-    setTransferingClient(nullptr);
+    m_transferStatus.release();
     if (!ran) return;
     UpdateLocTree(ui->treeWidget_Local->currentPath());
     refreshRemote();
@@ -243,13 +243,7 @@ void BtFtpClient::procFtpStatusCallback(quint8 first, quint8 last, const QByteAr
 void BtFtpClient::procUserAction(quint8 action) {
     if (action != kUserCancel || (m_nOpState != Downloading && m_nOpState != Uploading)) return;
     m_batch.cancel();
-    if (!m_pCancelThread) {
-        m_pCancelThread = std::make_unique<WorkingThread>();
-        connect(m_pCancelThread.get(), &QThread::finished, this, &BtFtpClient::onCancelFinished);
-    }
     m_nOpState = Cancelling;
     Q_EMIT UserCancelTrasfer();
-    m_pCancelThread->StartOperation(WorkingThread::Cancel, m_hConnection, 0);
+    m_cancel.start(m_hConnection);
 }
-
-void BtFtpClient::onCancelFinished() { m_pCancelThread.reset(); }

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "bt_ftp.h"
+#include "cvcommon/service_classes.h"
 #include "ftpproperty_class.h"
 #include "profilekit/entry_guard.h"
 
@@ -17,11 +18,11 @@ CV_PLUGIN_EXPORT void setCvCommFunc(HostInvokeFunc function) {
 CV_PLUGIN_EXPORT void UninitProfile() { BtFtp::destroy(); }
 
 CV_PLUGIN_EXPORT unsigned short GetPlugProfileCls() {
-    return guarded(BtFtp::s_pThis, [] { return BtFtp::kFtpClass; }, static_cast<unsigned short>(0));
+    return guarded(BtFtp::s_pThis, [] { return btclass::kFileTransfer; }, static_cast<unsigned short>(0));
 }
 
 CV_PLUGIN_EXPORT bool IsSupportedServiceClass(unsigned short svcClass) {
-    return guarded(BtFtp::s_pThis, [&] { return svcClass == BtFtp::kFtpClass; }, false);
+    return guarded(BtFtp::s_pThis, [&] { return svcClass == btclass::kFileTransfer; }, false);
 }
 
 CV_PLUGIN_EXPORT QList<QAction*> GetActionListByShortcut(unsigned int shortcut) {

@@ -6,10 +6,11 @@
 #include <cstring>
 
 #include "cvcommon/profile_ini.h"
-#include "cvcommon/settings_paths.h"
 #include "ftp_server_ext_attr.h"
+#include "profilekit/modal_dialog.h"
 #include "profilekit/server_general_page.h"
 #include "profilekit/settings_confirm.h"
+#include "profilekit/settings_file.h"
 #include "ui_ftp_property_dlg.h"
 
 FtppropertyClass* FtppropertyClass::s_pFtpProperty = nullptr;
@@ -25,9 +26,7 @@ constexpr int kFolderChars = 259;  // of the 260-byte settings buffer, without t
 FtppropertyClass::FtppropertyClass(unsigned int server, QWidget* parent, int page)
     : QDialog(parent), ui_(std::make_unique<Ui::FtpPropertyDlg>()), m_hServer(server) {
     ui_->setupUi(this);
-    char path[256] = {};
-    CvCm_GetCommonSettingFilePath(path, sizeof path);
-    m_settingsPath = path;
+    m_settingsPath = CommonSettingsPath();
     m_general = new ServerGeneralPage(server);
     ui_->tabWidget->insertTab(0, m_general, m_general->windowTitle());
     init_FTP();
@@ -40,11 +39,7 @@ FtppropertyClass::FtppropertyClass(unsigned int server, QWidget* parent, int pag
 FtppropertyClass::~FtppropertyClass() = default;
 
 void FtppropertyClass::ShowSvrPropertyDlg(unsigned int server, QWidget* parent, int page) {
-    if (s_pFtpProperty) return;
-    FtppropertyClass dialog(server, parent, page);
-    s_pFtpProperty = &dialog;
-    dialog.exec();
-    s_pFtpProperty = nullptr;
+    SoleModalDialog(s_pFtpProperty, server, parent, page);
 }
 
 void FtppropertyClass::init_FTP() {

@@ -4,11 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QPointer>
 #include <QSignalBlocker>
 
+#include "profilekit/modal_dialog.h"
 #include "profilekit/size_text.h"
-#include "skin_pictures.h"
+#include "profilekit/skin_icon.h"
 #include "ui_open_file_dlg.h"
 
 namespace {
@@ -27,12 +27,12 @@ FileOpenDlg::FileOpenDlg(QString startPath, QWidget* parent)
       m_root(QDir::cleanPath(startPath)),
       m_localRoot(m_root),
       m_mediaRoot(QStringLiteral("/media")),
-      m_folderIcon(profilekit::skinIcon(profilekit::kIconFolder, QStyle::SP_DirIcon)),
-      m_fileIcon(profilekit::skinIcon(profilekit::kIconFile, QStyle::SP_FileIcon)) {
+      m_folderIcon(SkinIcon(skinpicture::kFolder, QStyle::SP_DirIcon)),
+      m_fileIcon(SkinIcon(skinpicture::kFile, QStyle::SP_FileIcon)) {
     ui_->setupUi(this);
-    ui_->upperdir->setIcon(profilekit::skinIcon(profilekit::kIconUpperFolder, QStyle::SP_FileDialogToParent));
-    ui_->radioLocal->setIcon(profilekit::skinIcon(profilekit::kIconHddDevice, QStyle::SP_DriveHDIcon));
-    ui_->radioMedia->setIcon(profilekit::skinIcon(profilekit::kIconUsbDevice, QStyle::SP_DriveFDIcon));
+    ui_->upperdir->setIcon(SkinIcon(skinpicture::kUpperFolder, QStyle::SP_FileDialogToParent));
+    ui_->radioLocal->setIcon(SkinIcon(skinpicture::kHddDevice, QStyle::SP_DriveHDIcon));
+    ui_->radioMedia->setIcon(SkinIcon(skinpicture::kUsbDevice, QStyle::SP_DriveFDIcon));
     // The name takes the room the size, type and time leave.
     QHeaderView* header = ui_->treeWidgetFiles->header();
     header->setStretchLastSection(false);
@@ -53,18 +53,11 @@ FileOpenDlg::FileOpenDlg(QString startPath, QWidget* parent)
 
 FileOpenDlg::~FileOpenDlg() = default;
 
-// The dialog lives on the heap so that a parent destroyed while it runs takes it along
-// without leaving this function with a dangling dialog.
 QString FileOpenDlg::getOpenFileName(QWidget* parent, QString startPath) {
-    auto* opened = new FileOpenDlg(startPath, parent);
-    QPointer<FileOpenDlg> dialog = opened;
-    opened->exec();
-    QString path;
-    if (FileOpenDlg* alive = dialog.data()) {
-        path = alive->selectedPath();
-        delete alive;
-    }
-    return path;
+    ModalDialog<FileOpenDlg> dialog(startPath, parent);
+    dialog.exec();
+    const FileOpenDlg* alive = dialog.get();
+    return alive ? alive->selectedPath() : QString();
 }
 
 QString FileOpenDlg::FullStrToShowStr(const QString& fullPath) const {

@@ -5,15 +5,13 @@
 #include <QTimer>
 
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 
 #include "corvclient/btsdk.h"
 #include "cvcommon/class_names.h"
 #include "cvcommon/cv_skin.h"
-#include "cvcommon/profile_ini.h"
 #include "cvcommon/profile_plug_mng.h"
-#include "cvcommon/settings_paths.h"
+#include "cvcommon/shortcut_helpers.h"
+#include "profilekit/modal_dialog.h"
 #include "profilekit/rmt_profile_property_class.h"
 #include "profilekit/server_switch.h"
 #include "ui_profile_status_dlg.h"
@@ -25,17 +23,6 @@ constexpr BTRESULT kNoConnection = 0x0301;  // what a property read of a gone li
 constexpr quint16 kHid = 0x1124, kHeadset = 0x1108, kHandsFree = 0x111E;
 constexpr int kPictureProfile = 2, kStateIdle = 4, kStateConnected = 6;
 
-bool shortcutRead(BTRESULT result) { return result == BTSDK_OK || result == BTSDK_SHC_RESULT_PARTIAL; }
-
-// The remote device's name in a buffer of `size` bytes, read as UTF-8.
-QString remoteName(BTDEVHDL device, BTUINT16 size) {
-    BTUINT8 name[128] = {};
-    BTUINT16 length = size;
-    Btsdk_GetRemoteDeviceName(device, name, &length);
-    const char* text = reinterpret_cast<const char*>(name);
-    return QString::fromUtf8(text, static_cast<int>(strnlen(text, size)));
-}
-
 // Audio and input classes whose traffic the device's own counters give.
 bool countedByDevice(quint16 serviceClass) {
     switch (serviceClass) {
@@ -43,26 +30,6 @@ bool countedByDevice(quint16 serviceClass) {
             return true;
         default:
             return false;
-    }
-}
-
-// The settings section of a server's "status" key; null when it has none.
-const char* serverSection(quint16 serviceClass, const char* settings) {
-    switch (serviceClass) {
-        case 0x1105: return "OPPSERVER";
-        case 0x1106: return "FTPSERVER";
-        case 0x1117: return "PANSERVER";
-        case 0x1101: {
-            // The serial server in use is the one whose virtual device is 0.
-            char first[2] = {}, second[2] = {};
-            GetPrivateProfileString("SPPSERVER1", "VIRTUALDEV", "3", first, sizeof first, settings);
-            GetPrivateProfileString("SPPSERVER2", "VIRTUALDEV", "4", second, sizeof second, settings);
-            if (std::atoi(first) == 0) return "SPPSERVER1";
-            if (std::atoi(second) == 0) return "SPPSERVER2";
-            return nullptr;
-        }
-        default:
-            return nullptr;
     }
 }
 
@@ -196,7 +163,7 @@ void ProfileStatusClass::Enumconnectionhandle() {
     while (BTCONNHDL connection = Btsdk_EnumConnection(enumeration, &record)) {
         const bool incoming = IsInCommingConn(m_svcClass, record.service_class);
         if (record.service != m_service && !(incoming && record.device == m_device)) continue;
-        const QString name = remoteName(record.device, 128);
+        const QString name = CvCm_GetRmtDevName(record.device, 128);
         m_connection = connection;
         if (first) {
             ui_->comboBox_ConnectDevNames->hide();
@@ -229,11 +196,11 @@ void ProfileStatusClass::ShowConn() {
         CvCm_GetLocSvcStatusString(m_service, &status);
         ui_->label_ConnectionStatus->setText(status);
         if (m_connection && Btsdk_GetConnectionProperty(m_connection, &record) == BTSDK_OK) {
-            ui_->label_ConnectDevName->setText(remoteName(record.device, 64));
+            ui_->label_ConnectDevName->setText(CvCm_GetRmtDevName(record.device, 64));
         }
         return;
     }
-    ui_->label_ConnectDevName->setText(remoteName(shortcutProperty().device, 64));
+    ui_->label_ConnectDevName->setText(CvCm_GetRmtDevName(shortcutProperty().device, 64));
     CvCm_GetRmtSvcStatusString(m_shortcut, &status);
     ui_->label_ConnectionStatus->setText(status);
     BTUINT16 role = 0;
@@ -310,8 +277,8 @@ void ProfileStatusClass::ShowDisconnectbutton() {
     }
     BTUINT16 status = 0;
     Btsdk_GetServerStatus(m_service, &status);
-    if (status == 2) button->setText(tr("Enable"));
-    if (status == 1) button->setText(tr("Disable"));
+    if (status == BTSDK_SERVER_STOPPED) button->setText(tr("Enable"));
+    if (status == BTSDK_SERVER_RUNNING) button->setText(tr("Disable"));
 }
 
 void ProfileStatusClass::on_pushButton_DisableEnable_clicked() {
@@ -323,7 +290,7 @@ void ProfileStatusClass::on_pushButton_DisableEnable_clicked() {
             Btsdk_Disconnect(m_connection);
             ui_->comboBox_ConnectDevNames->removeItem(ui_->comboBox_ConnectDevNames->currentIndex());
         } else {
-            switchServer();
+            SwitchServerFromStatusWindow(m_service);
         }
     }
     RefreshConnectHdl();
@@ -345,7 +312,7 @@ void ProfileStatusClass::disconnectShortcut() {
     BtsdkShortcutProperty property{};
     property.shortcut = m_shortcut;
     property.mask = 8;
-    if (!shortcutRead(Btsdk_GetShortCutProperty(&property))) return;
+    if (!CvCm_ReadShortcutProperty(&property)) return;
     const BTUINT32 deviceClass = property.device_class;
     const bool peripheral = (deviceClass & 0x1F00) != 0x1F00;
     if (peripheral && (deviceClass & 0x404) == 0x404) Btsdk_Disconnect(property.connection);
@@ -358,19 +325,9 @@ void ProfileStatusClass::disconnectShortcut() {
     }
 }
 
-// Starts a stopped server or stops a running one, keeping the choice in the settings.
-void ProfileStatusClass::switchServer() {
-    BtsdkLocalServerAttr attr{};
-    attr.mask = 8;
-    Btsdk_GetServerAttributes(m_service, &attr);
-    char settings[256] = {};
-    CvCm_GetCommonSettingFilePath(settings, sizeof settings);
-    SwitchProfileServer(m_service, serverSection(attr.service_class, settings));
-}
-
 void ProfileStatusClass::on_pushButton_Properties_clicked() {
     if (m_isShortcut) {
-        RmtProfilePropertyClass properties(m_shortcut, this);
+        ModalDialog<RmtProfilePropertyClass> properties(m_shortcut, this);
         properties.exec();
         return;
     }

@@ -4,29 +4,30 @@
 #include <QFileInfo>
 
 #include "cvcommon/cv_skin.h"
-
-namespace profilekit {
+#include "profilekit/skin_icon.h"
 
 namespace {
 
-constexpr int kKindProfile = 2, kKindIcon = 11;
 constexpr int kProfileNormal = 4;
 
-// The picture file of a request, or an empty icon when the skin names no existing file.
-QIcon skinFile(int kind, int key, int state) {
+// The file the skin names for a request, or an empty path when it names no existing file.
+QString skinFile(int kind, int key, int state) {
     const QString path = CCvSkin::GetImgPath(kind, key, state);
-    return QFileInfo(path).isFile() ? QIcon(path) : QIcon();
+    return QFileInfo(path).isFile() ? path : QString();
 }
 
 }  // namespace
 
-QIcon skinIcon(int number, QStyle::StandardPixmap fallback) {
-    const QIcon icon = skinFile(kKindIcon, number, 0);
-    return icon.isNull() ? QApplication::style()->standardIcon(fallback) : icon;
+QIcon SkinIcon(int kind, int key, int state, QStyle::StandardPixmap fallback) {
+    const QString path = skinFile(kind, key, state);
+    return path.isEmpty() ? QApplication::style()->standardIcon(fallback) : QIcon(path);
 }
 
+namespace profilekit {
+
 QPixmap profilePicture(quint16 serviceClass, const QSize& size) {
-    return skinFile(kKindProfile, serviceClass, kProfileNormal).pixmap(size);
+    const QString path = skinFile(skinpicture::kProfile, serviceClass, kProfileNormal);
+    return path.isEmpty() ? QPixmap() : QIcon(path).pixmap(size);
 }
 
 }  // namespace profilekit

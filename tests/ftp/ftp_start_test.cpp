@@ -4,6 +4,16 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
+#include "corvclient/btsdk.h"
 
 #include "cvcommon/profile_ini.h"
 #include "ftp_fixture.h"
@@ -85,6 +95,58 @@ TEST_F(Start, AFolderThatCanBeMadeIsMadeAndKept) {
     EXPECT_TRUE(settingsWritten().empty());
     EXPECT_EQ(registeredFolder(), "user/share");
     EXPECT_EQ(callsOf("register_ftp_service").back().u(0), 1u);
+}
+
+// Start-up writes the checked folder back through the service outside the receive lock:
+// the library calls the receive callback while it holds its call mutex, so a write made
+// under that lock deadlocks once a file's callback gets the mutex first. Here a slow call
+// on another thread holds the call mutex while a file arrives and start-up begins, so the
+// file's callback and start-up's write both wait for it; whichever gets it first,
+// start-up returns and the file reaches the host. Each round has an even chance of the
+// order that used to deadlock; a watchdog ends the run if start-up hangs.
+TEST_F(Start, AFileArrivingWhileTheFolderIsWrittenBackDoesNotStopStartUp) {
+    const QString source = dir.filePath(QStringLiteral("note.txt"));
+    QFile note(source);
+    ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+    note.write("note\n");
+    note.close();
+    block("aUSER");
+    setFolders("/tmp", "");
+    ProfilePlugMng::StartProfileServer();  // registers the receive callback
+    for (int round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
+        setFolders("aUSER/share", "");
+        corvtest::ReplyOverride slow;
+        slow.delayMs = 400;
+        slow.times = 1;
+        service.setReply("btsdkinit", "is_bluetooth_ready", slow);
+        const size_t received = hostCalls().size();
+        std::thread holder([] { Btsdk_IsBluetoothReady(); });
+        ASSERT_TRUE(corvtest::waitFor([&] { return !callsOf("is_bluetooth_ready").empty(); }));
+        service.act("DevicePutsFile", g_variant_new("(sss)", "phone", source.toUtf8().constData(), "note.txt"));
+
+        std::mutex lock;
+        std::condition_variable ended;
+        bool done = false;
+        std::thread watchdog([&] {
+            std::unique_lock<std::mutex> wait(lock);
+            if (!ended.wait_for(wait, std::chrono::seconds(20), [&] { return done; })) {
+                std::fprintf(stderr, "StartProfileServer did not return: a lock-order deadlock\n");
+                std::abort();
+            }
+        });
+        ProfilePlugMng::StartProfileServer();
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            done = true;
+        }
+        ended.notify_one();
+        watchdog.join();
+        holder.join();
+        service.clearReplies();
+        EXPECT_EQ(setting("FTPSERVER", "SHAREFOLDER"), "aalice/share");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return hostCalls().size() > received; }, 10000));
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // its secure-connection box, and the confirmation before changed settings are applied.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTextBrowser>
@@ -56,6 +57,28 @@ TEST_F(Server, EnableAndDisableSwitchTheServerAndWriteThePluginsSection) {
     EXPECT_EQ(settingsWritten(), (Rows{{"FTPSERVER", "status", "disable", file},
                                        {"FTPSERVER", "status", "enable", file},
                                        {"FTPSERVER", "status", "disable", file}}));
+}
+
+// The server's menu makes bold the entry that its default action performs: Enable for a
+// stopped server, the plug-in's own entry for a running one; a server in use keeps the
+// texts and fonts of the list before.
+TEST_F(Server, TheServerMenuMakesTheDefaultEntryBold) {
+    auto menu = entry<GetLocalSvrActionListFunc>("GetLocalSvrActionList");
+    struct Step {
+        unsigned int server;
+        unsigned short status;
+        const char* enableText;
+        int enableWeight, openWeight;
+    };
+    for (const Step& step : {Step{kServerOpp, 2, "&Enable", 75, 50}, Step{kServerFtp, 1, "&Disable", 50, 75},
+                             Step{kServerSpp, 3, "&Disable", 50, 75}, Step{kServerOpp, 2, "&Enable", 75, 50}}) {
+        ASSERT_EQ(serverStatus(step.server), step.status);
+        const QList<QAction*> actions = menu(step.server);
+        ASSERT_EQ(actions.size(), 2);  // the test plug-in's menu has no separators, status or properties
+        EXPECT_EQ(actions[1]->text(), QString::fromLatin1(step.enableText)) << step.server;
+        EXPECT_EQ(actions[1]->font().weight(), step.enableWeight) << step.server;
+        EXPECT_EQ(actions[0]->font().weight(), step.openWeight) << step.server;
+    }
 }
 
 TEST_F(Server, NothingIsSwitchedWhileBluetoothIsNotReady) {

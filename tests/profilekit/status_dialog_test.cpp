@@ -5,11 +5,14 @@
 // server.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 #include <QTest>
 
@@ -279,6 +282,78 @@ TEST_F(StatusDialog, UnplugEndsTheInputDevicesLinkAndPairing) {
     EXPECT_EQ(Btsdk_IsDevicePaired(kStick, &paired), BTSDK_OK);
     EXPECT_EQ(paired, 0);
     EXPECT_FALSE(shown(&dialog, "pushButton_DisableEnable"));
+}
+
+// The server's button by the status the service reports: a running server's "disable" is
+// written before it stops, a stopped one starts before "enable" is written, any other
+// status is left alone; with a connection the button ends that connection instead.
+TEST_F(StatusDialog, TheServerButtonFollowsTheServersStatus) {
+    const std::string file = settingsFile();
+    using Methods = std::vector<std::string>;
+    struct Case {
+        const char* name;
+        BTSVCHDL server;
+        BTUINT16 reported;  // 0: the service's own status
+        Methods calls;
+        BTUINT16 after;
+        const char* setting;
+    };
+    const Case cases[] = {
+        {"running", kServerFtp, 0, {"write_private_profile_string", "stop_server"}, 2, "disable"},
+        {"stopped", kServerOpp, 0, {"start_server", "write_private_profile_string"}, 1, "enable"},
+        {"in use", kServerFtp, 3, {}, 1, "unchanged"},
+        {"connected", kServerSpp, 0, {"disconnect"}, 3, "unchanged"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        service.loadScenario(PROFILEKIT_STATUS_WORLD);
+        for (const char* section : {"FTPSERVER", "OPPSERVER", "SPPSERVER1", "SPPSERVER2"})
+            ASSERT_TRUE(WritePrivateProfileString(section, "status", "unchanged", file.c_str()));
+        ProfileStatusClass dialog(c.server);
+        if (c.reported) {
+            corvtest::ReplyOverride status;
+            status.reply = "(uint32 " + std::to_string(c.reported) + ", uint32 0)";
+            service.setReply("btsdksvc", "get_server_status", status);
+        }
+        const int entries = combo(&dialog)->count();
+        service.clearCalls();
+        QTest::mouseClick(switchButton(&dialog), Qt::LeftButton);
+        service.clearReplies();
+        Methods methods;
+        for (const corvtest::RecordedCall& call : service.calls())
+            if (call.method == "start_server" || call.method == "stop_server" || call.method == "disconnect" ||
+                call.method == "write_private_profile_string")
+                methods.push_back(call.method);
+        EXPECT_EQ(methods, c.calls);
+        EXPECT_EQ(serverStatus(c.server), c.after);
+        char value[16] = {};
+        const char* section = c.server == kServerOpp   ? "OPPSERVER"
+                              : c.server == kServerFtp ? "FTPSERVER"
+                                                       : "SPPSERVER1";
+        GetPrivateProfileString(section, "status", "", value, sizeof value, file.c_str());
+        EXPECT_STREQ(value, c.setting);
+        if (c.server == kServerSpp) {
+            EXPECT_EQ(combo(&dialog)->count(), entries - 1);
+        }
+    }
+    for (const char* section : {"FTPSERVER", "OPPSERVER", "SPPSERVER1", "SPPSERVER2"})
+        WritePrivateProfileString(section, "status", "enable", file.c_str());
+}
+
+// The shortcut's property dialog runs modally over the status window; the status window
+// destroyed during that loop takes the dialog along, and nothing is deleted twice.
+TEST_F(StatusDialog, TheStatusWindowMayGoWhileItsPropertyDialogRuns) {
+    QPointer<ProfileStatusClass> status = new ProfileStatusClass(shortcutOf(kTablet, 7), true);
+    bool propertiesOpen = false;
+    QTimer::singleShot(0, [&] {
+        propertiesOpen = QApplication::activeModalWidget() &&
+                         QApplication::activeModalWidget()->objectName() == QStringLiteral("RmtProfilePropertyDlg");
+        delete status.data();
+    });
+    QMetaObject::invokeMethod(status.data(), "on_pushButton_Properties_clicked", Qt::DirectConnection);
+    EXPECT_TRUE(propertiesOpen);
+    EXPECT_TRUE(status.isNull());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(StatusDialog, APlainDialogHasNoContent) {

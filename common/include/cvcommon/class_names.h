@@ -25,9 +25,13 @@ CVCOMMON_API int CvCm_GetLocSvcDisplayName(unsigned int server, QString* out);
 CVCOMMON_API int CvCm_GetLocSvcStatusString(unsigned int server, QString* out);
 CVCOMMON_API int CvCm_GetRmtSvcStatusString(unsigned int shortcut, QString* out);
 
+// The device's name as UTF-8, asked with `length` as the name's room (at most 128); empty
+// when it has none or the service cannot be asked.
+CVCOMMON_API QString CvCm_GetRmtDevName(unsigned int device, unsigned short length);
 // The device's name, or its address as "xx:xx:xx:xx:xx:xx" when it has none.
-CVCOMMON_API QString CvCm_GetRmtDevDisplayName(unsigned int device);
-// The same for the shortcut's device; "Unknown" when the shortcut cannot be read.
+CVCOMMON_API QString CvCm_GetRmtDevDisplayName(unsigned int device, unsigned short length = 64);
+// The same for the shortcut's device; "Unknown" when the shortcut cannot be read
+// (CvCm_ReadShortcutProperty).
 CVCOMMON_API QString CvCm_GetDeviceNameByShortcut(unsigned int shortcut);
 
 // 1 for the service classes of the local servers that the host lists, else 0.

@@ -6,6 +6,13 @@
 
 #include "cvcommon_api.h"
 
+struct BtsdkShortcutProperty;
+
+// Btsdk_GetShortCutProperty on the caller's record (shortcut and mask filled in): true
+// for result 0 and for 775, which the client library reads like success (the record is
+// copied back, its block cut to the caller's length).
+CVCOMMON_API bool CvCm_ReadShortcutProperty(BtsdkShortcutProperty* property);
+
 // The COM port a local serial server announces; -1: servers announce none.
 CVCOMMON_API int CvCm_GetLocalSPPSvrComPort(unsigned int server);
 

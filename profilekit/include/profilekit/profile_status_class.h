@@ -59,7 +59,6 @@ private:
     void ShowRadioSignalStrength();
     void ShowDisconnectbutton();
     void disconnectShortcut();
-    void switchServer();
 
     std::unique_ptr<Ui::ProfileStatusDlg> ui_;
     QTimer* m_timer = nullptr;

@@ -1,5 +1,6 @@
 #include "parts_plugin.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QTabWidget>
@@ -11,13 +12,19 @@
 #include "parts_hooks.h"
 #include "parts_working_thread.h"
 #include "profilekit/entry_guard.h"
+#include "profilekit/modal_dialog.h"
+#include "profilekit/server_actions.h"
 #include "profilekit/server_general_page.h"
 #include "profilekit/server_switch.h"
 
 PartsPlugin* PartsPlugin::s_pThis = nullptr;
 
 PartsPlugin::PartsPlugin(QWidget* parent)
-    : m_pParent(parent), m_worker(new WorkingThread(this)), m_connect(parent) {}
+    : m_pParent(parent),
+      m_worker(new WorkingThread(this)),
+      m_connect(parent),
+      m_actOpen(new QAction(QStringLiteral("&Open"), this)),
+      m_actSvrEnable(new QAction(QStringLiteral("&Disable"), this)) {}
 
 PartsPlugin::~PartsPlugin() = default;
 
@@ -30,10 +37,17 @@ void PartsPlugin::connectShortcut(unsigned int shortcut) {
     m_connect.start(std::make_unique<WorkingThread>(), request);
 }
 
+QList<QAction*> PartsPlugin::serverActions(unsigned int server) {
+    SetSvrHandle(server);
+    return ServerActionList(server, {m_actOpen, nullptr, m_actSvrEnable, nullptr, nullptr, nullptr},
+                            QStringLiteral("&Enable"), QStringLiteral("&Disable"));
+}
+
 // A property dialog of the plug-in's servers: the shared General page and OK.
 void PartsPlugin::showServerProperties(unsigned int server, QWidget* parent, int page) {
     SetSvrHandle(server);
-    QDialog dialog(parent);
+    ModalDialog<QDialog> holder(parent);
+    QDialog& dialog = *holder.get();
     auto* general = new ServerGeneralPage(server);
     auto* tabs = new QTabWidget;
     tabs->addTab(general, general->windowTitle());
@@ -48,7 +62,7 @@ void PartsPlugin::showServerProperties(unsigned int server, QWidget* parent, int
     });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     dialog.setWindowTitle(general->displayName());
-    dialog.exec();
+    holder.exec();
 }
 
 CV_PLUGIN_EXPORT void InitProfile(QWidget* parent) {
@@ -88,6 +102,11 @@ CV_PLUGIN_EXPORT void performLocalSvrDefaultAction(unsigned int server) {
         PartsPlugin::s_pThis->SetSvrHandle(server);
         SwitchProfileServer(server, "FTPSERVER");
     });
+}
+
+CV_PLUGIN_EXPORT QList<QAction*> GetLocalSvrActionList(unsigned int server) {
+    return guarded(PartsPlugin::s_pThis, [&] { return PartsPlugin::s_pThis->serverActions(server); },
+                   QList<QAction*>());
 }
 
 CV_PLUGIN_EXPORT void ShowSvrPropertyDlg(unsigned int server, QWidget* parent, int page) {
