@@ -18,8 +18,8 @@
 #include "my_tree_widget.h"
 #include "profilekit/com_progress_dlg.h"
 #include "profilekit/skin_icon.h"
+#include "profilekit/utf8_cut.h"
 #include "ui_bt_ftp_client.h"
-#include "utf8_cut.h"
 
 namespace {
 

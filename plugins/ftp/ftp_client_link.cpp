@@ -5,8 +5,8 @@
 
 #include "bt_ftp_client.h"
 #include "cvcommon/class_names.h"
+#include "profilekit/utf8_cut.h"
 #include "ui_bt_ftp_client.h"
-#include "utf8_cut.h"
 
 namespace {
 

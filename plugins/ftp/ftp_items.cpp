@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "profilekit/size_text.h"
-#include "utf8_cut.h"
+#include "profilekit/utf8_cut.h"
 
 namespace ftpitems {
 

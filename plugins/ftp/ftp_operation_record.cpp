@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "utf8_cut.h"
+#include "profilekit/utf8_cut.h"
 
 namespace {
 

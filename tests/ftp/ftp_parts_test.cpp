@@ -16,7 +16,7 @@
 #include "browser_fixture.h"
 #include "ftp_items.h"
 #include "local_files.h"
-#include "utf8_cut.h"
+#include "profilekit/utf8_cut.h"
 
 namespace ftptest {
 namespace {

@@ -50,6 +50,9 @@
 //                         bt_ftp.cpp DealFTPServerEvent]
 //   settings_file.h       CommonSettingsPath(): the common settings file's path.
 //   skin_icon.h           SkinIcon(): a skin picture as an icon, with a style fallback.
+//   utf8_cut.h            utf8cut::within()/decode(): texts in fields of a fixed number
+//                         of bytes, cut and read on whole UTF-8 characters.
+//                         [plugins/ftp/ftp_operation_record.cpp]
 //
 // Also shared: ComProgressDlg (transfer progress), ProfileStatusClass (status window),
 // RmtProfilePropertyClass (shortcut properties) and FileOpenDlg; from libCvCommon the
@@ -72,3 +75,4 @@
 #include "skin_icon.h"
 #include "transfer_cancel.h"
 #include "transfer_status.h"
+#include "utf8_cut.h"

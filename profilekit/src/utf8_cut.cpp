@@ -1,4 +1,4 @@
-#include "utf8_cut.h"
+#include "profilekit/utf8_cut.h"
 
 namespace utf8cut {
 

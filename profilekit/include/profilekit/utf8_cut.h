@@ -5,12 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include "profilekit_api.h"
+
 namespace utf8cut {
 
 // `text` in UTF-8, at most `limit` bytes, ending on a whole character.
-QByteArray within(const QString& text, int limit);
+PROFILEKIT_EXPORT QByteArray within(const QString& text, int limit);
 // The text of `length` bytes of UTF-8 whose last character may have been cut short; that
 // character is dropped rather than shown as a replacement character.
-QString decode(const char* bytes, int length);
+PROFILEKIT_EXPORT QString decode(const char* bytes, int length);
 
 }  // namespace utf8cut
