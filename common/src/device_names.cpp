@@ -6,11 +6,6 @@
 #include "cvcommon/class_names.h"
 #include "cvcommon/shortcut_helpers.h"
 
-bool CvCm_ReadShortcutProperty(BtsdkShortcutProperty* property) {
-    const BTRESULT result = Btsdk_GetShortCutProperty(property);
-    return result == BTSDK_OK || result == BTSDK_SHC_RESULT_PARTIAL;
-}
-
 QString CvCm_GetRmtDevName(unsigned int device, unsigned short length) {
     BTUINT8 name[128] = {};
     BTUINT16 room = length < sizeof name ? length : sizeof name;

@@ -5,10 +5,16 @@
 #include "corvclient/btsdk.h"
 #include "cvcommon/shortcut_helpers.h"
 
+// A read whose profile-attribute block was cut (775) still fills the record.
+bool CvCm_ReadShortcutProperty(BtsdkShortcutProperty* property) {
+    const BTRESULT result = Btsdk_GetShortCutProperty(property);
+    return result == BTSDK_OK || result == BTSDK_SHC_RESULT_PARTIAL;
+}
+
 bool CvCm_IsShortcutConnected(unsigned int shortcut) {
     BtsdkShortcutProperty property{};
     property.shortcut = shortcut;
-    return Btsdk_GetShortCutProperty(&property) == BTSDK_OK && property.connection != 0;
+    return CvCm_ReadShortcutProperty(&property) && property.connection != 0;
 }
 
 namespace {

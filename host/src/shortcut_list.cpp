@@ -22,8 +22,7 @@ constexpr BTUINT32 kMaxShortcuts = 256;
 QTreeWidgetItem* shortcutItem(BTSHCHDL shortcut) {
     BtsdkShortcutProperty property{};
     property.shortcut = shortcut;
-    BTRESULT read = Btsdk_GetShortCutProperty(&property);
-    if (read != BTSDK_OK && read != BTSDK_SHC_RESULT_PARTIAL) return nullptr;
+    if (!CvCm_ReadShortcutProperty(&property)) return nullptr;
     auto* item = new QTreeWidgetItem;
     QString status, tip;
     CvCm_GetRmtSvcStatusString(shortcut, &status);

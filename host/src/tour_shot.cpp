@@ -30,9 +30,13 @@ QPixmap tourShot(QWidget* window) {
             if (up == subject) return true;
         return false;
     };
+    // Windows are drawn with a title bar of their own, since the platform may draw none.
     const int barHeight = subject->fontMetrics().height() + 8;
+    auto framed = [barHeight](const QWidget* widget) {
+        return widget->geometry().adjusted(-1, -barHeight - 1, 1, 1);
+    };
     QList<QWidget*> dialogs, popups;
-    QRect canvas = subject->geometry();
+    QRect canvas = framed(subject);
     for (QWidget* other : QApplication::topLevelWidgets()) {
         if (other == subject || !other->isVisible()) continue;
         if (other->windowType() == Qt::Popup || other->windowType() == Qt::ToolTip) {
@@ -40,29 +44,30 @@ QPixmap tourShot(QWidget* window) {
             canvas |= other->geometry();
         } else if (belongs(other)) {
             dialogs << other;
-            canvas |= other->geometry().adjusted(-1, -barHeight - 1, 1, 1);
+            canvas |= framed(other);
         }
     }
     QPixmap shot(canvas.size());
     shot.fill(QColor(0x60, 0x64, 0x6a));
     QPainter painter(&shot);
     painter.translate(-canvas.topLeft());
-    painter.drawPixmap(subject->geometry().topLeft(), subject->grab());
     QFont bold = subject->font();
     bold.setBold(true);
-    for (QWidget* dialog : dialogs) {
-        const QRect area = dialog->geometry();
+    auto drawWindow = [&](QWidget* shown) {
+        const QRect area = shown->geometry();
         const QRect bar(area.left(), area.top() - barHeight, area.width(), barHeight);
         painter.fillRect(bar, QColor(0x3b, 0x41, 0x4a));
         painter.setPen(Qt::white);
         painter.setFont(bold);
         const QRect text = bar.adjusted(8, 0, -8, 0);
         painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
-                         painter.fontMetrics().elidedText(dialog->windowTitle(), Qt::ElideMiddle, text.width()));
-        painter.drawPixmap(area.topLeft(), dialog->grab());
+                         painter.fontMetrics().elidedText(shown->windowTitle(), Qt::ElideMiddle, text.width()));
+        painter.drawPixmap(area.topLeft(), shown->grab());
         painter.setPen(QColor(0x3b, 0x41, 0x4a));
         painter.drawRect(bar.united(area).adjusted(-1, -1, 0, 0));
-    }
+    };
+    drawWindow(subject);
+    for (QWidget* dialog : dialogs) drawWindow(dialog);
     for (QWidget* popup : popups) painter.drawPixmap(popup->geometry().topLeft(), popup->grab());
     return shot;
 }

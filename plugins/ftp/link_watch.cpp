@@ -1,6 +1,7 @@
 #include "link_watch.h"
 
 #include "corvclient/btsdk.h"
+#include "cvcommon/shortcut_helpers.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr int kAskEveryMs = 1000;
 ShortcutLink shortcutLink(unsigned int shortcut) {
     BtsdkShortcutProperty property{};
     property.shortcut = shortcut;
-    if (Btsdk_GetShortCutProperty(&property) != BTSDK_OK) return ShortcutLink::ServiceGone;
+    if (!CvCm_ReadShortcutProperty(&property)) return ShortcutLink::ServiceGone;
     return property.connection != 0 ? ShortcutLink::Up : ShortcutLink::Down;
 }
 
