@@ -62,11 +62,13 @@ protected:
 TEST_F(ProfileWindowMenus, TheServersStatusOpensOnceAndIsRaisedWhenAskedAgain) {
     serverStatus();
     ASSERT_EQ(statusWindows().size(), 1);
-    QPointer<ProfileStatusClass> status = statusWindows().first();
-    EXPECT_EQ(status->windowTitle(), kServerStatusTitle);
-    EXPECT_TRUE(status->isVisible());
-    EXPECT_FALSE(status->isModal());
-    EXPECT_EQ(status->windowType(), Qt::Window);
+    ProfileStatusClass* shown = statusWindows().first();
+    ASSERT_TRUE(shown);
+    QPointer<ProfileStatusClass> status = shown;
+    EXPECT_EQ(shown->windowTitle(), kServerStatusTitle);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_FALSE(shown->isModal());
+    EXPECT_EQ(shown->windowType(), Qt::Window);
 
     window->activateWindow();
     ASSERT_TRUE(hosttest::waitUntil([&] { return QApplication::activeWindow() == window.get(); }));
@@ -87,12 +89,15 @@ TEST_F(ProfileWindowMenus, TheShortcutsStatusIsAWindowOfItsOwn) {
     serverStatus();
     shortcutMenu(QStringLiteral("statusAction"));
     ASSERT_EQ(statusWindows().size(), 2);
-    QPointer<ProfileStatusClass> ofShortcut = statusWindows().last();
-    EXPECT_EQ(ofShortcut->windowTitle(), kShortcutStatusTitle);
-    EXPECT_TRUE(ofShortcut->isVisible());
+    ProfileStatusClass* shown = statusWindows().last();
+    ASSERT_TRUE(shown);
+    QPointer<ProfileStatusClass> ofShortcut = shown;
+    EXPECT_EQ(shown->windowTitle(), kShortcutStatusTitle);
+    EXPECT_TRUE(shown->isVisible());
     shortcutMenu(QStringLiteral("statusAction"));
     EXPECT_EQ(statusWindows().size(), 2);
 
+    ASSERT_TRUE(ofShortcut);
     ofShortcut->close();
     EXPECT_TRUE(hosttest::waitUntil([&] { return ofShortcut.isNull(); }));
     EXPECT_EQ(statusWindows().size(), 1);
