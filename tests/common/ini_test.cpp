@@ -236,6 +236,29 @@ TEST(ShippedSettings, HaveEveryKeyOfTheSuite) {
     EXPECT_STRNE(networks, "");
 }
 
+// The shipped defaults expose nothing: the shared folder is read-only, no folder is one
+// that every local user may write (such as /tmp), each sits under "/home/user" where the
+// shared-folder check puts the login name in place of "user", and the simulated world's
+// servers ask remote devices for a passkey.
+TEST(ShippedSettings, AreSafe) {
+    const char* settings = CORVANE_DATA_DIR "/BtSettings.INI";
+    EXPECT_EQ(GetPrivateProfileInt("FTPSERVER", "DESIRED_ACCESS", 1, settings), 2);
+    const std::pair<const char*, const char*> folders[] = {{"FTPSERVER", "SHAREFOLDER"},
+                                                           {"FtpClient", "DefaultLocalFolder"},
+                                                           {"OPPSERVER", "INBOXFOLDER"},
+                                                           {"OPPSERVER", "OUTBOXFOLDER"},
+                                                           {"OPPSERVER", "SENDFOLDER"}};
+    for (const auto& [section, key] : folders) {
+        char folder[260] = {};
+        GetPrivateProfileString(section, key, "", folder, sizeof folder, settings);
+        const std::string path(folder);
+        EXPECT_TRUE(path == "/home/user" || path.rfind("/home/user/", 0) == 0) << section << "/" << key << ": " << path;
+    }
+    for (const char* server : {"Server ftp", "Server opp", "Server spp", "Server pan", "Server ag"})
+        EXPECT_NE(GetPrivateProfileInt(server, "Security", 0, CORVANE_DATA_DIR "/scenarios/default.ini") & 7, 0)
+            << server;
+}
+
 TEST(IniLines, LtrimAndTheWritersKey) {
     char spaced[] = "  \tx";
     EXPECT_STREQ(ltrim(spaced), "\tx");  // spaces only
