@@ -7,7 +7,7 @@
 #include "cvcommon/shortcut_helpers.h"
 
 QString CvCm_GetRmtDevName(unsigned int device, unsigned short length) {
-    BTUINT8 name[128] = {};
+    BTUINT8 name[256] = {};  // the longest name a device may have (248 bytes) fits
     BTUINT16 room = length < sizeof name ? length : sizeof name;
     if (Btsdk_GetRemoteDeviceName(device, name, &room) != BTSDK_OK) return {};
     // A name that fills the buffer comes without its NUL.

@@ -1,23 +1,22 @@
 #include "skin_icons.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 
-#include "cvcommon/cv_skin.h"
+#include "profilekit/skin_icon.h"
 
 namespace {
 
 // Skin picture kinds and states.
-constexpr int kLocalDevice = 1, kProfile = 2, kRemoteDevice = 4, kPairMark = 5;
+constexpr int kLocalDevice = 1, kRemoteDevice = 4, kPairMark = 5;
 constexpr int kProfileNormal = 4, kProfileConnected = 6, kDeviceNormal = 0, kDeviceConnected = 8;
 
 QPixmap skinPixmap(int kind, int key, int state, QSize size) {
-    QString path = CCvSkin::GetImgPath(kind, key, state);
-    if (!QFileInfo(path).isFile()) return {};
+    const QString path = SkinPicturePath(kind, key, state);
+    if (path.isEmpty()) return {};
     // Read at the size shown, so that vector pictures are drawn sharp.
     QImageReader reader(path);
     QSize natural = reader.size();
@@ -48,7 +47,7 @@ QIcon deviceIcon(quint32 deviceClass, bool connected, bool paired) {
 }
 
 QIcon profileIcon(quint16 serviceClass, bool connected) {
-    return withFallback(skinPixmap(kProfile, serviceClass, connected ? kProfileConnected : kProfileNormal,
+    return withFallback(skinPixmap(skinpicture::kProfile, serviceClass, connected ? kProfileConnected : kProfileNormal,
                                    kProfileIconSize),
                         QStyle::SP_FileIcon);
 }

@@ -13,10 +13,10 @@
 #include "cvcommon/cv_skin.h"
 #include "cvcommon/profile_ini.h"
 #include "cvcommon/service_classes.h"
-#include "cvcommon/settings_paths.h"
 #include "ftp_items.h"
 #include "my_tree_widget.h"
 #include "profilekit/com_progress_dlg.h"
+#include "profilekit/settings_file.h"
 #include "profilekit/skin_icon.h"
 #include "profilekit/utf8_cut.h"
 #include "ui_bt_ftp_client.h"
@@ -24,17 +24,15 @@
 namespace {
 
 constexpr int kIconKind = skinpicture::kIcon;
-constexpr unsigned short kFtpClass = btclass::kFileTransfer;
 const char kDefaultLocalFolder[] = "/home/user/My Documents";
 
 QIcon skinIcon(int key) { return SkinIcon(key, QStyle::SP_FileIcon); }
 
 // The local folder shown first; a folder that is not there gives way to the home folder.
 QString defaultLocalFolder() {
-    char settings[256] = {};
-    CvCm_GetCommonSettingFilePath(settings, sizeof settings);
     char folder[256] = {};
-    GetPrivateProfileString("FtpClient", "DefaultLocalFolder", kDefaultLocalFolder, folder, sizeof folder, settings);
+    GetPrivateProfileString("FtpClient", "DefaultLocalFolder", kDefaultLocalFolder, folder, sizeof folder,
+                            CommonSettingsPath());
     // A long value is cut to the buffer: a character broken there is dropped.
     const QString path = utf8cut::decode(folder, int(qstrnlen(folder, sizeof folder)));
     return QFileInfo(path).isDir() ? path : QDir::homePath();
@@ -49,12 +47,12 @@ BtFtpClient::BtFtpClient(unsigned long connection, QWidget* parent)
     qRegisterMetaType<quint8>("quint8");
     ui->setupUi(this);
     QString title;
-    CvCm_GetSvcDisplayName(kFtpClass, &title);
+    CvCm_GetSvcDisplayName(btclass::kFileTransfer, &title);
     setWindowTitle(title);
-    setWindowIcon(skinIcon(100));
+    setWindowIcon(skinIcon(skinpicture::kBluetooth));
     resize(734, 532);
-    m_strFolderIcon = CCvSkin::GetImgPath(kIconKind, 105, 0);
-    m_strFileIcon = CCvSkin::GetImgPath(kIconKind, 110, 0);
+    m_strFolderIcon = CCvSkin::GetImgPath(kIconKind, skinpicture::kFolder, 0);
+    m_strFileIcon = CCvSkin::GetImgPath(kIconKind, skinpicture::kFile, 0);
     m_folderIcon = QIcon(m_strFolderIcon);
     m_fileIcon = QIcon(m_strFileIcon);
     setUpActions();

@@ -5,20 +5,14 @@
 
 #include "bt_ftp_client.h"
 #include "cvcommon/class_names.h"
-#include "profilekit/utf8_cut.h"
+#include "cvcommon/service_classes.h"
+#include "cvcommon/shortcut_helpers.h"
 #include "ui_bt_ftp_client.h"
 
 namespace {
 
-constexpr unsigned short kFtpClass = 0x1106;
-
-QString deviceName(BTDEVHDL device) {
-    BTUINT8 name[256] = {};
-    BTUINT16 length = sizeof name - 1;
-    if (Btsdk_GetRemoteDeviceName(device, name, &length) != BTSDK_OK) return QString();
-    const char* text = reinterpret_cast<const char*>(name);
-    return utf8cut::decode(text, int(qstrnlen(text, sizeof name - 1)));
-}
+// A device name of the longest kind a device may have (248 bytes) with its NUL.
+constexpr unsigned short kDeviceNameSize = 256;
 
 }  // namespace
 
@@ -26,9 +20,9 @@ void BtFtpClient::setShortcutHandle(unsigned int shortcut) {
     m_hShortcut = shortcut;
     BtsdkShortcutProperty property{};
     property.shortcut = shortcut;
-    m_strDevName = Btsdk_GetShortCutProperty(&property) == BTSDK_OK ? deviceName(property.device) : QString();
+    m_strDevName = CvCm_ReadShortcutProperty(&property) ? CvCm_GetRmtDevName(property.device, kDeviceNameSize) : QString();
     QString service;
-    CvCm_GetSvcDisplayName(kFtpClass, &service);
+    CvCm_GetSvcDisplayName(btclass::kFileTransfer, &service);
     setWindowTitle(m_strDevName.isEmpty() ? service : tr("%1 - %2").arg(m_strDevName, service));
     UpdateRmtCombox(QStringLiteral("/"));
 }
@@ -46,7 +40,7 @@ void BtFtpClient::connectService() {
     m_nOpState = Connecting;
     BtsdkShortcutProperty property{};
     property.shortcut = m_hShortcut;
-    if (Btsdk_GetShortCutProperty(&property) != BTSDK_OK) {
+    if (!CvCm_ReadShortcutProperty(&property)) {
         m_nOpState = Idle;
         linkLost(ShortcutLink::ServiceGone);
         return;
@@ -54,7 +48,7 @@ void BtFtpClient::connectService() {
     ui->frame_LinkNotice->hide();
     statusBar()->showMessage(tr("Connecting..."));
     setWaitCursor(true);
-    m_worker.StartOperation(WorkingThread::Connect, property.device, kFtpClass);
+    m_worker.StartOperation(WorkingThread::Connect, property.device, btclass::kFileTransfer);
 }
 
 void BtFtpClient::connected(quint32 connection) {

@@ -10,23 +10,22 @@ namespace {
 
 constexpr int kProfileNormal = 4;
 
-// The file the skin names for a request, or an empty path when it names no existing file.
-QString skinFile(int kind, int key, int state) {
+}  // namespace
+
+QString SkinPicturePath(int kind, int key, int state) {
     const QString path = CCvSkin::GetImgPath(kind, key, state);
     return QFileInfo(path).isFile() ? path : QString();
 }
 
-}  // namespace
-
 QIcon SkinIcon(int kind, int key, int state, QStyle::StandardPixmap fallback) {
-    const QString path = skinFile(kind, key, state);
+    const QString path = SkinPicturePath(kind, key, state);
     return path.isEmpty() ? QApplication::style()->standardIcon(fallback) : QIcon(path);
 }
 
 namespace profilekit {
 
 QPixmap profilePicture(quint16 serviceClass, const QSize& size) {
-    const QString path = skinFile(skinpicture::kProfile, serviceClass, kProfileNormal);
+    const QString path = SkinPicturePath(skinpicture::kProfile, serviceClass, kProfileNormal);
     return path.isEmpty() ? QPixmap() : QIcon(path).pixmap(size);
 }
 

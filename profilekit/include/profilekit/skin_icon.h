@@ -19,6 +19,8 @@ constexpr int kHddDevice = 118, kUsbDevice = 119;
 
 }  // namespace skinpicture
 
+// The file the skin names for a picture, or an empty path when it names no existing file.
+PROFILEKIT_EXPORT QString SkinPicturePath(int kind, int key, int state);
 PROFILEKIT_EXPORT QIcon SkinIcon(int kind, int key, int state, QStyle::StandardPixmap fallback);
 
 // Icon number `number` of the skin.
