@@ -48,6 +48,8 @@
 //                         as (1, 7, 260, list) on the plug-in's thread, with no library
 //                         call under its lock. [shared_parts_test.cpp; plugins/ftp/
 //                         bt_ftp.cpp DealFTPServerEvent]
+//   object_push_slot.h    ObjectPushSlot: one object push at a time in the process (the
+//                         library has one status callback for all of them).
 //   settings_file.h       CommonSettingsPath(): the common settings file's path.
 //   skin_icon.h           SkinIcon(): a skin picture as an icon, with a style fallback.
 //   utf8_cut.h            utf8cut::within()/decode(): texts in fields of a fixed number
@@ -63,6 +65,7 @@
 #include "connect_progress.h"
 #include "entry_guard.h"
 #include "modal_dialog.h"
+#include "object_push_slot.h"
 #include "profile_handles.h"
 #include "profile_worker.h"
 #include "received_file.h"
