@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "corvclient/btsdk.h"
 #include "cvcommon/profile_ini.h"
 #include "opp_server_ext_attr.h"
 #include "profilekit/modal_dialog.h"

@@ -11,7 +11,7 @@
 namespace opptest {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
+using Rows = SettingRows;
 
 class Property : public OppPlugin {
 protected:

@@ -1,5 +1,7 @@
 // Sending a file through a shortcut: the chooser, the progress window, the file in the
 // device's inbox, a cancel before and during the transfer, and a second send refused.
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -91,8 +93,7 @@ TEST_F(Send, AChosenFileArrivesInTheDeviceInboxWithItsProgress) {
         ASSERT_NE(chooser, nullptr);
         chooserTitle = chooser->windowTitle();
         chooserFolder = chooser->directory().absolutePath();
-        chooser->selectFile(source);
-        chooser->accept();
+        choose(chooser, source);
     });
     EXPECT_EQ(chooserTitle, QStringLiteral("Open File"));
     EXPECT_EQ(chooserFolder, dir.filePath(QStringLiteral("send/from")));
@@ -129,7 +130,6 @@ TEST_F(Send, ACancelBeforeTheConnectionEndsTheSendQuietly) {
     ASSERT_NE(progressWindow(), nullptr);
     clickCancel();
     EXPECT_FALSE(waitForSendEnd().came);
-    EXPECT_EQ(callsOf("connect_shortcut_ex").size(), 1u);
     EXPECT_TRUE(callsOf("push_obj").empty());
     EXPECT_TRUE(callsOf("cancel_transfer").empty());
     EXPECT_TRUE(inbox("phone").isEmpty());

@@ -11,7 +11,7 @@
 namespace opptest {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
+using Rows = SettingRows;
 
 class Start : public OppPlugin {
 protected:
@@ -87,7 +87,8 @@ TEST_F(Start, AnInboxThatCannotBeMadeTakesTheUserNameInItsOwnCaseBelowPositionSe
         service.clearCalls();
         ProfilePlugMng::StartProfileServer();
         EXPECT_EQ(registrations(), (Rows{{row.registered, "out", "me.vcf"}}));
-        EXPECT_EQ(settingsWritten(), row.written ? Rows{{"OPPSERVER", "INBOXFOLDER", row.registered}} : Rows{});
+        const Rows written = row.written ? Rows{{"OPPSERVER", "INBOXFOLDER", row.registered}} : Rows{};
+        EXPECT_EQ(settingsWritten(), written);
         EXPECT_EQ(QDir(dir.filePath(QString::fromStdString(row.registered))).exists(), row.written);
     }
 }
