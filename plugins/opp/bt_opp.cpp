@@ -27,7 +27,7 @@ constexpr char kSection[] = "OPPSERVER";
 // status signal there, and reaches the slot queued, on the user-interface thread.
 BtOpp::BtOpp(QWidget* parent)
     : m_pParent(parent),
-      m_cancel([] { return std::make_unique<WorkingThread>(); }, WorkingThread::Cancel, this) {
+      m_cancel([] { return std::make_unique<WorkingThread>(); }, WorkingThread::Cancel) {
     connect(this, &BtOpp::signalOppStatusCallback, this, &BtOpp::slotOppStatusCallback, Qt::QueuedConnection);
     connect(
         &m_transferStatus, &TransferStatusRelay::statusReported, this,

@@ -52,6 +52,8 @@ void BtOpp::showProgressDlg(unsigned int shortcut) {
     QString src = m_strFilePath.left(m_strFilePath.lastIndexOf(QLatin1Char('/')));
     QString dest = QStringLiteral("/");
     m_pProgressDlg = new ComProgressDlg(src, dest, m_pParent);
+    // The manager stays usable while the file travels.
+    m_pProgressDlg->setWindowModality(Qt::NonModal);
     m_pProgressDlg->setWindowTitle(tr("Connecting to %1...").arg(CvCm_GetDeviceNameByShortcut(shortcut)));
     m_pProgressDlg->setWindowIcon(SkinIcon(skinpicture::kBluetooth, QStyle::SP_DriveNetIcon));
     connect(m_pProgressDlg, &ComProgressDlg::userActionInd, this, &BtOpp::procUserAction);

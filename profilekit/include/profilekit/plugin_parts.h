@@ -50,6 +50,7 @@
 //                         bt_ftp.cpp DealFTPServerEvent]
 //   object_push_slot.h    ObjectPushSlot: one object push at a time in the process (the
 //                         library has one status callback for all of them).
+//                         [plugins/opp/opp_send.cpp actionSendFile]
 //   settings_file.h       CommonSettingsPath(): the common settings file's path.
 //   skin_icon.h           SkinIcon(): a skin picture as an icon, with a style fallback.
 //   utf8_cut.h            utf8cut::within()/decode(): texts in fields of a fixed number
