@@ -146,6 +146,19 @@ TEST_F(Send, ACancelDuringTheTransferLeavesNothingInTheInbox) {
     EXPECT_TRUE(inbox("phone").isEmpty());
 }
 
+// Unloading the plug-in during a transfer cancels it and waits for the push to end.
+TEST_F(Send, UnloadingThePlugInEndsARunningSend) {
+    sendFile(shortcutTo(kPhone, kPhoneOpp), makeFile("video.mp4", 262144));
+    QWidget* window = progressWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->windowTitle().startsWith(QStringLiteral("Copying")); }, 10000));
+    manager.reset();
+    EXPECT_EQ(progressWindow(), nullptr);
+    EXPECT_EQ(callsOf("cancel_transfer").size(), 1u);
+    EXPECT_EQ(callsOf("disconnect").size(), 1u);
+    EXPECT_TRUE(inbox("phone").isEmpty());
+}
+
 TEST_F(Send, ASecondSendWhileOneRunsIsRefused) {
     const unsigned int shortcut = shortcutTo(kPhone, kPhoneOpp);
     const QString file = makeFile("note.txt", 100);
