@@ -1,0 +1,11 @@
+// The window that a new notice or prompt goes above: the modal dialog that is up, else the
+// active window (a file browser, a status window), else the fallback. A notice made its
+// child is shown on top of it and is not blocked by its modality.
+#pragma once
+
+class QWidget;
+
+QWidget* frontWindow(QWidget* fallback);
+
+// Shows the window and brings it to the front.
+void showInFront(QWidget* window);
