@@ -38,7 +38,9 @@ AuthorizationPrompt* AuthorizationPrompt::ask(quint32 service, quint32 device, Q
 }
 
 AuthorizationPrompt::AuthorizationPrompt(quint32 service, quint32 device, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::AuthorizationPrompt>()), service_(service), device_(device) {
+    : QDialog(parent), ui_(std::make_unique<Ui::AuthorizationPrompt>()),
+      timeLimit_(new QTimer(this)),
+      service_(service), device_(device) {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("authorizationPrompt"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -49,11 +51,11 @@ AuthorizationPrompt::AuthorizationPrompt(quint32 service, quint32 device, QWidge
     connect(ui_->alwaysButton, &QPushButton::clicked, this, [this] { answer(true, true); });
     connect(ui_->rejectButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(this, &QDialog::rejected, this, [this] { answer(false, false); });
-    timeLimit_.setObjectName(QStringLiteral("answerTimer"));
-    timeLimit_.setSingleShot(true);
-    timeLimit_.setInterval(kTimeLimitMs);
-    connect(&timeLimit_, &QTimer::timeout, this, &QDialog::reject);
-    timeLimit_.start();
+    timeLimit_->setObjectName(QStringLiteral("answerTimer"));
+    timeLimit_->setSingleShot(true);
+    timeLimit_->setInterval(kTimeLimitMs);
+    connect(timeLimit_, &QTimer::timeout, this, &QDialog::reject);
+    timeLimit_->start();
 }
 
 AuthorizationPrompt::~AuthorizationPrompt() { answer(false, false); }
@@ -61,7 +63,7 @@ AuthorizationPrompt::~AuthorizationPrompt() { answer(false, false); }
 void AuthorizationPrompt::answer(bool accept, bool always) {
     if (answered_) return;
     answered_ = true;
-    timeLimit_.stop();
+    timeLimit_->stop();
     if (always) Btsdk_SetTrustedDevice(service_, device_, 1);
     Btsdk_AuthorizationResponse(service_, device_, accept ? 1 : 0);
     if (accept) QDialog::accept();

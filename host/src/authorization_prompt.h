@@ -29,7 +29,7 @@ private:
     void answer(bool accept, bool always);
 
     std::unique_ptr<Ui::AuthorizationPrompt> ui_;
-    QTimer timeLimit_;
+    QTimer* timeLimit_;
     const quint32 service_, device_;
     bool answered_ = false;
 };

@@ -9,6 +9,7 @@
 FileDrop::FileDrop(QAbstractItemView* view, Accepts accepts, Dropped dropped)
     : QObject(view), accepts_(std::move(accepts)), dropped_(std::move(dropped)) {
     view->setAcceptDrops(true);
+    view->viewport()->setAcceptDrops(true);
     view->setDropIndicatorShown(false);
     view->viewport()->installEventFilter(this);
 }

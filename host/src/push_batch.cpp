@@ -175,7 +175,7 @@ QString PushBatch::summary(quint32 connectResult) const {
     QStringList lines;
     if (connectResult != BTSDK_OK)
         lines.append(tr("Could not connect to %1 (result %2).").arg(target_.name).arg(connectResult));
-    lines.append(tr("%1 of %n file(s) sent to %2.", nullptr, files_.size()).arg(sent_).arg(target_.name));
+    lines.append(tr("%1 of %2 sent to %3.").arg(sent_).arg(files_.size()).arg(target_.name));
     if (!failed_.isEmpty()) lines.append(tr("Failed: %1").arg(fileNames(failed_).join(QStringLiteral(", "))));
     const QStringList notSent = notSent_ + files_.mid(next_);
     if (!notSent.isEmpty()) lines.append(tr("Not sent: %1").arg(fileNames(notSent).join(QStringLiteral(", "))));
