@@ -179,7 +179,7 @@ void MainWindow::fileReceived(const QString& folder, const QString& file) {
 
 void MainWindow::showReceivedFiles() {
     if (!receivedWindow_) receivedWindow_ = new ReceivedFiles(received_, this);
-    showInFront(receivedWindow_);
+    bringToFront(receivedWindow_);
 }
 
 void MainWindow::refresh() {

@@ -167,7 +167,7 @@ void PushBatch::finish(quint32 connectResult) {
     box->setObjectName(QStringLiteral("pushSummary"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    showInFront(box);
+    bringToFront(box);
     deleteLater();
 }
 
