@@ -36,7 +36,6 @@ public Q_SLOTS:
 QTreeWidgetItem* newestRow(MainWindow& window) {
     window.findChild<QAction*>(QStringLiteral("actionReceivedFiles"))->trigger();
     QWidget* list = hosttest::visibleWindow(QStringLiteral("receivedFiles"));
-    if (!list) list = window.findChild<QWidget*>(QStringLiteral("receivedFiles"));
     auto* view = list ? list->findChild<QTreeWidget*>(QStringLiteral("receivedList")) : nullptr;
     return view ? view->topLevelItem(0) : nullptr;
 }
