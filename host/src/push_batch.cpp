@@ -34,6 +34,8 @@ struct FilesRecord : OperationRecord {
 
 // On the worker: connect, push each file in turn, disconnect.
 OperationOutcome sendFiles(OperationJob& job) {
+    const FilesRecord* record = job.recordAs<FilesRecord>();
+    if (!record) return OperationOutcome::failure(BTSDK_ER_INVALID_PARAMETER);
     quint8 param[kParamSize] = {};
     BTCONNHDL connection = 0;
     BTRESULT result = job.lparam ? Btsdk_ConnectShortCutEx(job.lparam, param, &connection)
@@ -41,7 +43,7 @@ OperationOutcome sendFiles(OperationJob& job) {
     if (result != BTSDK_OK) return OperationOutcome::failure(result);
     job.report(kConnected, connection);
     s_status.registerFor(connection);
-    for (const QString& file : job.recordAs<FilesRecord>()->files) {
+    for (const QString& file : record->files) {
         if (job.cancelled()) break;
         result = Btsdk_OPPPushObj(connection, QFile::encodeName(file).constData());
         job.report(result == BTSDK_OK ? kFileSent : kFileFailed, result);

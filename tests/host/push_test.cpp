@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
@@ -45,9 +46,9 @@ protected:
 
     static corvtest::StandInService& service() { return corvtest::StandInService::instance(); }
     static QString inbox() { return QString::fromStdString(service().stateDir() + "/devices/phone/inbox"); }
-    static std::string inboxFile(const char* name) {
-        std::ifstream in(QDir(inbox()).filePath(QLatin1String(name)).toStdString(), std::ios::binary);
-        return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<missing>");
+    static QByteArray inboxFile(const char* name) {
+        QFile file(QDir(inbox()).filePath(QLatin1String(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
     QUrl source(const char* name, const std::string& contents) const {
         QString path = QDir(sources).filePath(QLatin1String(name));
@@ -106,9 +107,9 @@ TEST_F(PushDrop, EachFileArrivesAndOneThatFailedIsNamedInTheSummary) {
             corvtest::Press::button(QMessageBox::Ok));
         EXPECT_EQ(titleAtStart, QStringLiteral("Connecting to Nova Phone..."));
         EXPECT_EQ(summary.text, QStringLiteral("2 of 3 sent to Nova Phone.\nFailed: gone.txt"));
-        EXPECT_EQ(inboxFile("first.txt"), "first file\n");
-        EXPECT_TRUE(inboxFile("third.bin") == binary) << "third.bin differs";
-        EXPECT_EQ(inboxFile("gone.txt"), "<missing>");
+        EXPECT_EQ(inboxFile("first.txt"), QByteArray("first file\n"));
+        EXPECT_TRUE(inboxFile("third.bin") == QByteArray::fromStdString(binary)) << "third.bin differs";
+        EXPECT_EQ(inboxFile("gone.txt"), QByteArray("<missing>"));
         EXPECT_FALSE(hosttest::visibleWindow(kProgress));
         EXPECT_TRUE(ObjectPushSlot::take()) << "the batch gave the slot back";
         ObjectPushSlot::release();
@@ -136,7 +137,7 @@ TEST_F(PushDrop, ProgressWindowFollowsTheFileAndItsCancelEndsItAndTheRest) {
         },
         corvtest::Press::button(QMessageBox::Ok));
     EXPECT_EQ(summary.text, QStringLiteral("0 of 2 sent to Nova Phone.\nNot sent: large.bin, small.txt"));
-    EXPECT_EQ(inboxFile("small.txt"), "<missing>");
+    EXPECT_EQ(inboxFile("small.txt"), QByteArray("<missing>"));
 }
 
 TEST_F(PushDrop, OnlyLocalFilesOnAnObjectPushTargetAreTaken) {
