@@ -55,6 +55,8 @@ void DeviceList::update(quint32 device) {
 
 quint32 DeviceList::selectedDevice() const { return deviceOf(view_->currentItem()); }
 
+quint32 DeviceList::deviceAt(const QPoint& pos) const { return deviceOf(view_->itemAt(pos)); }
+
 void DeviceList::select(quint32 device) {
     if (QListWidgetItem* item = itemOf(device)) view_->setCurrentItem(item);
 }

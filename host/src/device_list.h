@@ -6,6 +6,7 @@
 #include <QString>
 
 class QListWidget;
+class QPoint;
 class QListWidgetItem;
 
 class DeviceList : public QObject {
@@ -17,6 +18,8 @@ public:
     // Adds the device, or reads it anew when it is listed already.
     void update(quint32 device);
     quint32 selectedDevice() const;
+    // The device of the item at the viewport position, or 0.
+    quint32 deviceAt(const QPoint& pos) const;
     void select(quint32 device);
     // The listed device shown under this name, or 0.
     quint32 deviceNamed(const QString& name) const;

@@ -1,15 +1,23 @@
 #include "main_window.h"
 
 #include <QDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 
 #include "adapter_panel.h"
 #include "corvclient/btsdk.h"
 #include "cvcommon/class_names.h"
+#include "authorization_prompt.h"
 #include "device_list.h"
+#include "file_drop.h"
+#include "front_window.h"
+#include "incoming_senders.h"
 #include "pairing.h"
 #include "profile_windows.h"
 #include "profilekit/skin_icon.h"
+#include "push_batch.h"
+#include "received_files.h"
+#include "received_log.h"
 #include "received_notice.h"
 #include "sdk_bridge.h"
 #include "sdk_tasks.h"
@@ -46,6 +54,8 @@ MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()), tasks_(std::
     pairing_ = new Pairing(tasks_.get(), this);
     watch_ = new ServiceWatch(this);
     notice_ = new ServiceNotice(ui_->centralWidget);
+    received_ = new ReceivedLog(this);
+    senders_ = new IncomingSenders(this);
     ui_->centralLayout->insertWidget(0, notice_);
     ui_->mainSplitter->setSizes({350, 330, 520});
     // Names take the room that the status and class words leave.
@@ -66,6 +76,7 @@ MainWindow::MainWindow() : ui_(std::make_unique<Ui::MainWindow>()), tasks_(std::
     setWindowIcon(SkinIcon(kIcon, kBluetoothIcon, 0, QStyle::SP_DriveNetIcon));
     setUpActions();
     connectIndications();
+    acceptDroppedFiles();
     refresh();
 }
 
@@ -91,6 +102,8 @@ void MainWindow::setUpActions() {
     connect(ui_->actionProperties, &QAction::triggered, this,
             [this] { windows_->showShortcutProperties(shortcuts_->selectedShortcut()); });
     connect(ui_->actionRefresh, &QAction::triggered, this, &MainWindow::refresh);
+    ui_->actionReceivedFiles->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    connect(ui_->actionReceivedFiles, &QAction::triggered, this, &MainWindow::showReceivedFiles);
     connect(ui_->actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(ui_->serviceList, &QTreeWidget::currentItemChanged, this, &MainWindow::updateActions);
     keepOneSelected();
@@ -131,14 +144,42 @@ void MainWindow::connectIndications() {
         shortcuts_->reload();
         devices_->reload();
     });
-    connect(&bridge, &SdkBridge::fileReceived, this,
-            [this](const QString& folder, const QString& file) { ReceivedNotice::notify(folder, file, this); });
+    connect(&bridge, &SdkBridge::fileReceived, this, &MainWindow::fileReceived);
+    connect(&bridge, &SdkBridge::authorizationRequested, this,
+            [this](quint32 service, quint32 device) { AuthorizationPrompt::ask(service, device, this); });
     connect(devices_, &DeviceList::selected, this, &MainWindow::deviceSelected);
     connect(services_, &ServiceList::shortcutsChanged, shortcuts_, &ShortcutList::reload);
     connect(tasks_.get(), &SdkTasks::browsed, this, &MainWindow::browsed);
     connect(pairing_, &Pairing::finished, this, &MainWindow::paired);
     connect(watch_, &ServiceWatch::left, this, &MainWindow::serviceLeft);
     connect(watch_, &ServiceWatch::returned, this, &MainWindow::serviceReturned);
+}
+
+void MainWindow::acceptDroppedFiles() {
+    new FileDrop(
+        ui_->deviceList, [this](const QPoint& pos) { return devices_->deviceAt(pos) != 0; },
+        [this](const QPoint& pos, const QStringList& files) {
+            quint32 device = devices_->deviceAt(pos);
+            PushBatch::start({device, 0, CvCm_GetRmtDevDisplayName(device)}, files, this);
+        });
+    new FileDrop(
+        ui_->shortcutList, [this](const QPoint& pos) { return shortcuts_->objectPushShortcutAt(pos) != 0; },
+        [this](const QPoint& pos, const QStringList& files) {
+            quint32 shortcut = shortcuts_->objectPushShortcutAt(pos);
+            PushBatch::start({0, shortcut, CvCm_GetDeviceNameByShortcut(shortcut)}, files, this);
+        });
+}
+
+void MainWindow::fileReceived(const QString& folder, const QString& file) {
+    ReceivedEntry entry{folder, file, senders_->current(), QDateTime::currentDateTime(), 0};
+    entry.size = QFileInfo(entry.path()).size();
+    received_->add(entry);
+    ReceivedNotice::notify(folder, file, this);
+}
+
+void MainWindow::showReceivedFiles() {
+    if (!receivedWindow_) receivedWindow_ = new ReceivedFiles(received_, this);
+    bringToFront(receivedWindow_);
 }
 
 void MainWindow::refresh() {

@@ -1,15 +1,20 @@
 // The manager's main window: the adapter and the local servers, the devices, the
 // selected device's services and the shortcuts, with discovery, pairing, browsing and
 // shortcut making, and the status and properties windows of the selected server or
-// shortcut. Everything here runs on the user-interface thread; the library's
+// shortcut; files dropped on a device or an object-push shortcut are sent to it; the files
+// that remote devices put here are listed, and their requests to use a local server
+// answered. Everything here runs on the user-interface thread; the library's
 // indications arrive through SdkBridge and the long calls go through SdkTasks. While the
 // Bluetooth service is gone (ServiceWatch) the window says so and greys what needs it.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
+
+#include "received_files.h"
 
 namespace Ui {
 class MainWindow;
@@ -17,8 +22,10 @@ class MainWindow;
 
 class AdapterPanel;
 class DeviceList;
+class IncomingSenders;
 class Pairing;
 class ProfileWindows;
+class ReceivedLog;
 class SdkTasks;
 class ServerList;
 class ServiceList;
@@ -38,6 +45,7 @@ public:
     ShortcutList* shortcuts() const { return shortcuts_; }
     Pairing* pairing() const { return pairing_; }
     ProfileWindows* profileWindows() const { return windows_; }
+    ReceivedLog* receivedLog() const { return received_; }
 
     void discover();
     void browse(quint32 device);
@@ -45,6 +53,7 @@ public:
     bool discovering() const { return discovering_; }
     bool browsing() const { return browsing_ != 0; }
     void refresh();
+    void showReceivedFiles();
 
 Q_SIGNALS:
     void discoveryFinished();
@@ -53,6 +62,8 @@ Q_SIGNALS:
 private:
     void setUpActions();
     void connectIndications();
+    void acceptDroppedFiles();
+    void fileReceived(const QString& folder, const QString& file);
     void deviceSelected(quint32 device);
     void discoveryDone();
     void endDiscovery();
@@ -76,6 +87,9 @@ private:
     ProfileWindows* windows_ = nullptr;
     ServiceWatch* watch_ = nullptr;
     ServiceNotice* notice_ = nullptr;
+    ReceivedLog* received_ = nullptr;
+    IncomingSenders* senders_ = nullptr;
+    QPointer<ReceivedFiles> receivedWindow_;
     QTimer discoveryClock_;
     bool discovering_ = false;
     quint32 browsing_ = 0;  // the device being browsed

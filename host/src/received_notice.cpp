@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QUrl>
 
+#include "front_window.h"
 #include "ui_received_notice.h"
 
 ReceivedNotice::ReceivedNotice(const QString& folder, const QString& file, QWidget* parent)
@@ -27,7 +28,7 @@ ReceivedNotice::ReceivedNotice(const QString& folder, const QString& file, QWidg
 ReceivedNotice::~ReceivedNotice() = default;
 
 ReceivedNotice* ReceivedNotice::notify(const QString& folder, const QString& file, QWidget* parent) {
-    auto* notice = new ReceivedNotice(folder, file, parent);
-    notice->show();
+    auto* notice = new ReceivedNotice(folder, file, frontWindow(parent));
+    showInFront(notice);
     return notice;
 }

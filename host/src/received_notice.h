@@ -13,7 +13,8 @@ class ReceivedNotice;
 class ReceivedNotice : public QDialog {
     Q_OBJECT
 public:
-    // Shows a new notice; it deletes itself when closed.
+    // Shows a new notice above the window in front (parent when there is none); it deletes
+    // itself when closed.
     static ReceivedNotice* notify(const QString& folder, const QString& file, QWidget* parent);
     ~ReceivedNotice() override;
 

@@ -1,6 +1,7 @@
 #include "sdk_bridge.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "corvclient/btsdk.h"
 
@@ -18,8 +19,14 @@ void onPasskeyNotification(BTUINT32 device, BTUINT32 passkey) {
 }
 void onAuthenticationFail(BTUINT32 device) { Q_EMIT SdkBridge::instance().authenticationFailed(device); }
 void onConnectionComplete(BTUINT32) { Q_EMIT SdkBridge::instance().connectionsChanged(); }
-void onConnectionEvent(BTUINT32, BTUINT32, const BTUINT8*) {
+void onConnectionEvent(BTUINT32 connection, BTUINT32 event, const BTUINT8* record) {
+    BtsdkConnectionProperty property{};
+    if (record) std::memcpy(&property, record, sizeof property);
+    Q_EMIT SdkBridge::instance().connectionEvent(connection, event, property.device, property.service_class);
     Q_EMIT SdkBridge::instance().connectionsChanged();
+}
+void onAuthorizationRequest(BTUINT32 service, BTUINT32 device) {
+    Q_EMIT SdkBridge::instance().authorizationRequested(service, device);
 }
 void onBluetoothStatus(BTUINT32 status, BTUINT32, BTUINT32) {
     Q_EMIT SdkBridge::instance().bluetoothStatus(status);
@@ -47,6 +54,7 @@ void SdkBridge::registerCallbacks() {
     registerFor(BTSDK_USR_CFM_REQ_IND, onConfirmRequest, Btsdk_RegisterCallback);
     registerFor(BTSDK_PASSKEY_NOTIF_IND, onPasskeyNotification, Btsdk_RegisterCallback);
     registerFor(BTSDK_AUTHENTICATION_FAIL_IND, onAuthenticationFail, Btsdk_RegisterCallback);
+    registerFor(BTSDK_AUTHORIZATION_REQ_IND, onAuthorizationRequest, Btsdk_RegisterCallback);
     registerFor(BTSDK_CONNECTION_COMPLETE_IND, onConnectionComplete, Btsdk_RegisterCallback);
     registerFor(BTSDK_CONNECTION_EVENT_IND, onConnectionEvent, Btsdk_RegisterCallback);
     registerFor(BTSDK_USRDEF_BT_STATUS, onBluetoothStatus, Btsdk_RegisterUsrDefCallback);

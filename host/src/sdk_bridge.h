@@ -23,6 +23,11 @@ Q_SIGNALS:
     void passkeyShown(quint32 device, quint32 passkey);
     void authenticationFailed(quint32 device);
     void connectionsChanged();
+    // A connection event (1 a remote device connected to a local server, 2 a link dropped,
+    // 3 a client disconnected) with the device and service class of its property record.
+    void connectionEvent(quint32 connection, quint32 event, quint32 device, quint32 serviceClass);
+    // A remote device asks to use the local server `service`.
+    void authorizationRequested(quint32 service, quint32 device);
     void bluetoothStatus(quint32 status);
     void fileReceived(const QString& folder, const QString& file);
 

@@ -17,6 +17,8 @@
 namespace {
 
 enum Column { kName, kDevice, kStatus };
+constexpr int kClassRole = kHandleRole + 1;
+constexpr quint16 kObjectPush = 0x1105;
 constexpr BTUINT32 kMaxShortcuts = 256;
 
 QTreeWidgetItem* shortcutItem(BTSHCHDL shortcut) {
@@ -33,6 +35,7 @@ QTreeWidgetItem* shortcutItem(BTSHCHDL shortcut) {
     item->setText(kDevice, CvCm_GetDeviceNameByShortcut(shortcut));
     item->setText(kStatus, status);
     item->setData(kName, kHandleRole, shortcut);
+    item->setData(kName, kClassRole, property.service_class);
     tip = ProfilePlugMng::getProfileTipByShortcut(shortcut, 0);
     if (tip.isEmpty()) CvCm_GetRmtSvcDesc(property.service_class, &tip);
     for (int column : {kName, kDevice, kStatus}) item->setToolTip(column, tip);
@@ -62,6 +65,11 @@ void ShortcutList::reload() {
 }
 
 quint32 ShortcutList::selectedShortcut() const { return handleOf(view_->currentItem()); }
+
+quint32 ShortcutList::objectPushShortcutAt(const QPoint& pos) const {
+    const QTreeWidgetItem* item = view_->itemAt(pos);
+    return item && item->data(kName, kClassRole).toUInt() == kObjectPush ? handleOf(item) : 0;
+}
 
 void ShortcutList::showMenuOf(quint32 shortcut) {
     if (QTreeWidgetItem* item = selectRow(view_, shortcut)) showMenu(view_->visualItemRect(item).center());

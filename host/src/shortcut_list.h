@@ -18,6 +18,8 @@ public:
     ShortcutList(QTreeWidget* view, ProfileWindows* windows);
     void reload();
     quint32 selectedShortcut() const;
+    // The object-push shortcut of the row at the viewport position, or 0.
+    quint32 objectPushShortcutAt(const QPoint& pos) const;
     // Opens the context menu of the shortcut's row, as a right click on it does.
     void showMenuOf(quint32 shortcut);
 

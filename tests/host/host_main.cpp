@@ -25,6 +25,8 @@ public:
         char pattern[] = "/tmp/corvane-host-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         s_dir = pattern;
+        // The manager's per-user files (the received files) go to the session's folder.
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(s_dir + "/data"));
         ASSERT_EQ(std::system(("mkdir " + sharedFolder() + " && cp " CORVANE_HOST_PLUGIN " " + s_dir +
                                "/" CORVANE_HOST_PLUGIN_FILE " && ln -s " CORVANE_SKIN_DIR " " + s_dir + "/CVSkin")
                                   .c_str()),
