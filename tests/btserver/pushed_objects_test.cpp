@@ -119,7 +119,8 @@ TEST_F(PushedObjects, APushedObjectNeverReplacesOneOfTheSameName) {
             ASSERT_EQ(onPath("push_obj", connection, source).u(0), 0u);
             EXPECT_EQ(completions(complete), std::vector<uint32_t>{0});
             EXPECT_EQ(namesReported(status), std::set<std::string>{c.stored[i]});
-            Answer pushed = control("DevicePushesFile", g_variant_new("(ss)", "laptop", source.c_str()));
+            Answer pushed =
+                control("DevicePushesFile", g_variant_new("(ss)", "laptop", source.c_str()));
             ASSERT_TRUE(pushed.ok()) << pushed.message();
             EXPECT_EQ(namesReported(status), std::set<std::string>{c.stored[i]});
             ASSERT_TRUE(received.waitForCount(1));
@@ -159,12 +160,14 @@ TEST_F(PushedObjects, ATransferEndedEarlyLeavesNoPartialFile) {
         {"push_obj cancelled", deviceInbox, false,
          [&] { ASSERT_EQ(onPath("push_obj", push, big).u(0), 0u); },
          [&] {
-             ASSERT_EQ(callArea("btsdkopp", "cancel_transfer", g_variant_new("(u)", push)).u(0), 0u);
+             ASSERT_EQ(callArea("btsdkopp", "cancel_transfer", g_variant_new("(u)", push)).u(0),
+                       0u);
              EXPECT_EQ(completions(oppDone), std::vector<uint32_t>{8});
          }},
         {"put_file over a file, cancelled", tree, true, [&] { ASSERT_EQ(put(big), 0u); },
          [&] {
-             ASSERT_EQ(callArea("btsdkftp", "cancel_transfer", g_variant_new("(u)", browse)).u(0), 0u);
+             ASSERT_EQ(callArea("btsdkftp", "cancel_transfer", g_variant_new("(u)", browse)).u(0),
+                       0u);
              EXPECT_EQ(completions(ftpDone), std::vector<uint32_t>{8});
          }},
         {"a device's push, its link dropped", inbox, false,
@@ -182,9 +185,8 @@ TEST_F(PushedObjects, ATransferEndedEarlyLeavesNoPartialFile) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Folder before = folderOf(c.folder);
-        SignalRecorder status(c.put ? kFtp : kOpp,
-                              c.put ? "signal_ftp_file_transfer_status"
-                                    : "signal_opp_file_transfer_status");
+        SignalRecorder status(c.put ? kFtp : kOpp, c.put ? "signal_ftp_file_transfer_status"
+                                                         : "signal_opp_file_transfer_status");
         c.start();
         ASSERT_TRUE(status.waitForCount(2));  // under way: a chunk has moved
         c.end();
@@ -204,9 +206,9 @@ TEST_F(PushedObjects, AnExchangePastItsDeadlineAnswersTimedOutForWhatDidNotFinis
         std::string mine = file("me.vcf", std::string(c.pushBytes, 'm'));
         fs::remove(deviceInbox + "/me.vcf");
         // Without the deadline the card alone would take longer than the call waits.
-        Answer exchanged = callArea("btsdkopp", "exchange_obj",
-                                    g_variant_new("(uss)", connection, mine.c_str(),
-                                                  (local + "/theirs.vcf").c_str()));
+        Answer exchanged = callArea(
+            "btsdkopp", "exchange_obj",
+            g_variant_new("(uss)", connection, mine.c_str(), (local + "/theirs.vcf").c_str()));
         ASSERT_TRUE(exchanged.ok()) << exchanged.message();
         EXPECT_EQ(exchanged.u(0), c.pushed);
         EXPECT_EQ(exchanged.u(1), c.pulled);
@@ -237,21 +239,24 @@ TEST_F(PushedObjects, AnUntrustedDevicesPushWaitsForTheUsersAnswer) {
         SCOPED_TRACE(c.what);
         fs::remove_all(inbox);
         if (c.trustFirst) {
-            ASSERT_EQ(callArea("btsdksec", "set_trusted_device",
-                               g_variant_new("(uub)", 0u, kPhone, TRUE)).u(0),
-                      0u);
+            ASSERT_EQ(
+                callArea("btsdksec", "set_trusted_device", g_variant_new("(uub)", 0u, kPhone, TRUE))
+                    .u(0),
+                0u);
         }
         SignalRecorder asks(bttest::kCallbacks, "authorization_request_ind");
         SignalRecorder received(kOpp, "signal_opp_deal_receive_file");
         std::future<Answer> pushing = pushLater(c.device, song);
         if (c.asked) {
             ASSERT_TRUE(asks.waitForCount(1));
-            EXPECT_EQ(requestsOf(asks), (std::vector<std::pair<uint32_t, uint32_t>>{{kServerOpp, kPhone}}));
+            EXPECT_EQ(requestsOf(asks),
+                      (std::vector<std::pair<uint32_t, uint32_t>>{{kServerOpp, kPhone}}));
             EXPECT_FALSE(fs::exists(inbox + "/song.mp3"));  // nothing moves before the answer
         }
         if (c.answer) {
             ASSERT_EQ(callArea("btsdksec", "authorization_response",
-                               g_variant_new("(uuu)", kServerOpp, kPhone, *c.answer)).u(0),
+                               g_variant_new("(uuu)", kServerOpp, kPhone, *c.answer))
+                          .u(0),
                       0u);
         }
         Answer done = pushing.get();

@@ -7,9 +7,9 @@
 
 #include "areas/connections.h"
 #include "control/device_events.h"
+#include "control/incoming_links.h"
 #include "core/core.h"
 #include "records/records.h"
-#include "control/incoming_links.h"
 #include "service.h"
 #include "transfers/free_names.h"
 #include "transfers/transfer_calls.h"
@@ -59,12 +59,12 @@ void send(Service& service, const Sending& sending, bool allowed, Done done);
 
 std::string refusal(Verdict verdict) {
     switch (verdict) {
-    case Verdict::TimedOut:
-        return "the push was refused: the authorization request was not answered in time";
-    case Verdict::Reset:
-        return "the push was refused: the world was reset before the user answered";
-    default:
-        return "the push was refused by the user";
+        case Verdict::TimedOut:
+            return "the push was refused: the authorization request was not answered in time";
+        case Verdict::Reset:
+            return "the push was refused: the world was reset before the user answered";
+        default:
+            return "the push was refused by the user";
     }
 }
 
@@ -127,9 +127,9 @@ void send(Service& service, const Sending& sending, bool allowed, Done done) {
         done(result == kResultOk ? std::string()
                                  : "the copy ended with result " + std::to_string(result));
     };
-    service.transfers().keep(TransferJob::start(service, link, {{sending.source, target, name, false}},
-                                                statusReports(service, signals, std::nullopt),
-                                                finish));
+    service.transfers().keep(
+        TransferJob::start(service, link, {{sending.source, target, name, false}},
+                           statusReports(service, signals, std::nullopt), finish));
 }
 
 }  // namespace

@@ -44,8 +44,9 @@ uint32_t planPush(Service& service, const TransferLink& link, const std::string&
         return kResultBadArgument;
     if (!isFile(local))
         return kResultFailed;
-    std::string target = freePath(service.transfers(), inboxFolder(service.stateDir(), *link.device),
-                                  fs::path(local).filename().string());
+    std::string target =
+        freePath(service.transfers(), inboxFolder(service.stateDir(), *link.device),
+                 fs::path(local).filename().string());
     files.push_back({local, target, fs::path(target).filename().string(), true});
     return kResultOk;
 }

@@ -45,9 +45,9 @@ void TransferJob::stop(uint32_t result) {
 }
 
 bool TransferJob::writes(const std::string& target) const {
-    return !finished_ && std::any_of(files_.begin() + static_cast<std::ptrdiff_t>(index_),
-                                     files_.end(),
-                                     [&](const TransferFile& file) { return file.target == target; });
+    return !finished_ &&
+           std::any_of(files_.begin() + static_cast<std::ptrdiff_t>(index_), files_.end(),
+                       [&](const TransferFile& file) { return file.target == target; });
 }
 
 bool TransferJob::connectionGone() const {
