@@ -52,10 +52,9 @@ public:
     Authorizations& authorizations() { return authorizations_; }
 
     // Back to the scenario's world: no call log, no overrides, no pending answers or
-    // authorisations; the
-    // devices that the scenario's servers name are connected to them afresh; the stored
-    // shortcuts are the scenario's; transfers stop and the devices' folders are copied
-    // afresh.
+    // authorisations (those waited for are refused); the devices that the scenario's
+    // servers name are connected to them afresh; the stored shortcuts are the scenario's;
+    // transfers stop and the devices' folders are copied afresh.
     void reset();
     void useScenario(World scenario);
     // Writes the world's shortcuts to the state folder (a failure is logged).
