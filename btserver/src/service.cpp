@@ -49,6 +49,7 @@ Service::Service(GDBusConnection* connection, World scenario, std::string stateD
 
 void Service::reset() {
     timers_.cancelAll();
+    authorizations_.reset();
     dispatcher_.dropUnanswered();
     overrides_.clear();
     calls_.clear();

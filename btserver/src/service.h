@@ -18,6 +18,7 @@
 
 #include <string>
 
+#include "areas/authorizations.h"
 #include "core/call_log.h"
 #include "core/contract.h"
 #include "core/dispatcher.h"
@@ -48,11 +49,12 @@ public:
     CallLog& calls() { return calls_; }
     ReplyOverrides& overrides() { return overrides_; }
     TransferSessions& transfers() { return transfers_; }
+    Authorizations& authorizations() { return authorizations_; }
 
-    // Back to the scenario's world: no call log, no overrides, no pending answers; the
-    // devices that the scenario's servers name are connected to them afresh; the stored
-    // shortcuts are the scenario's; transfers stop and the devices' folders are copied
-    // afresh.
+    // Back to the scenario's world: no call log, no overrides, no pending answers or
+    // authorisations (those waited for are refused); the devices that the scenario's
+    // servers name are connected to them afresh; the stored shortcuts are the scenario's;
+    // transfers stop and the devices' folders are copied afresh.
     void reset();
     void useScenario(World scenario);
     // Writes the world's shortcuts to the state folder (a failure is logged).
@@ -69,6 +71,7 @@ private:
     Timers timers_;
     Trace trace_;
     Dispatcher dispatcher_;
+    Authorizations authorizations_{*this};
     TransferSessions transfers_{*this};  // last: it acts on the members above
 };
 

@@ -1,6 +1,7 @@
 // A 64 MiB file, got from the phone of the default world or put onto it at that world's
-// TransferRate (eight minutes), is cancelled while it moves; the part written goes, and
-// the connection browses and transfers again as before.
+// TransferRate (eight minutes), is cancelled while it moves; the part written, under a
+// temporary name beside the file's, goes, and the connection browses and transfers again
+// as before.
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -32,6 +33,16 @@ void makeLarge(const std::string& path) {
     std::ofstream created(path);
     created.close();
     fs::resize_file(path, kSize);  // sparse: no 64 MiB of disk
+}
+
+// The temporary files of transfers under way in the folder.
+size_t partsIn(const fs::path& folder) {
+    size_t parts = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        std::string name = entry.path().filename().string();
+        parts += name.rfind(".corvane-", 0) == 0 && entry.path().extension() == ".part";
+    }
+    return parts;
 }
 
 class LargeTransfer : public bttest::TransferWorld {
@@ -94,11 +105,13 @@ TEST_F(LargeTransfer, AGetOrPutOf64MiBIsCancelledWhileItMovesAndTheConnectionGoe
         std::vector<Status> reports = statusOf(status);
         EXPECT_EQ(reports.at(0), (Status{0x101, 0, c.name, kSize, 0}));
         EXPECT_EQ(reports.at(1), (Status{0, 0, c.name, kSize, kDefaultChunk}));
-        EXPECT_TRUE(fs::exists(c.written));
+        EXPECT_FALSE(fs::exists(c.written));  // not whole yet
+        EXPECT_EQ(partsIn(fs::path(c.written).parent_path()), 1u);
 
         EXPECT_EQ(ftp("cancel_transfer", g_variant_new("(u)", connection)).u(0), 0u);
         EXPECT_EQ(completions(complete), (std::vector<uint32_t>{8}));
-        EXPECT_FALSE(fs::exists(c.written));  // the part written goes
+        EXPECT_FALSE(fs::exists(c.written));
+        EXPECT_EQ(partsIn(fs::path(c.written).parent_path()), 0u);  // the part written goes
         for (const Status& report : statusOf(status)) {
             EXPECT_EQ(report.name, c.name);
             EXPECT_LE(report.chunk, kDefaultChunk);

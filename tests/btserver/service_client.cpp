@@ -125,7 +125,9 @@ Answer callAreaOn(GDBusConnection* connection, const std::string& area, const st
 }
 
 Answer control(const std::string& method, GVariant* args) {
-    return call("/com/zel/corvane/simctl", "com.zel.corvane.simctl", method, args);
+    bool fileEvent = method == "DevicePushesFile" || method == "DevicePutsFile";
+    return call("/com/zel/corvane/simctl", "com.zel.corvane.simctl", method, args,
+                fileEvent ? 40000 : 5000);
 }
 
 GVariant* bytes(const std::vector<uint8_t>& data) {

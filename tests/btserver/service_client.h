@@ -43,7 +43,9 @@ Answer callArea(const std::string& area, const std::string& method, GVariant* ar
 // Calls a method of an area on a connection of the caller's (to another bus).
 Answer callAreaOn(GDBusConnection* connection, const std::string& area, const std::string& method,
                   GVariant* args = nullptr);
-// Calls the control interface.
+// Calls the control interface. A file that a device sends is answered once it is over,
+// which may wait for the user's authorisation (30 s at most by default): it is waited for
+// longer than that.
 Answer control(const std::string& method, GVariant* args = nullptr);
 
 // A new client connection to the test bus, or to the bus at the address (caller unrefs).

@@ -5,8 +5,8 @@
 // without behaviour answer their defaults. The areas build on core/ (dispatch, calls,
 // signals, timers), world/ (what they act on), records/ (the images they answer) and
 // state/ (the shortcuts and settings files kept in the state folder). The other parts
-// make and end connections through connections.h and hold devices' links through
-// device_links.h.
+// make and end connections through connections.h, hold devices' links through
+// device_links.h and ask the user's authorisation through authorizations.h.
 #pragma once
 
 #include <cstdint>

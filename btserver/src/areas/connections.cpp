@@ -47,7 +47,7 @@ uint32_t reach(World& world, uint32_t handle, uint16_t serviceClass, const Remot
 
 }  // namespace
 
-std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle) {
+std::string incomingRefusal(World& world, uint32_t device, uint32_t serverHandle) {
     LocalServer* server = world.server(serverHandle);
     if (!server)
         return "no server " + std::to_string(serverHandle);
@@ -58,6 +58,13 @@ std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle)
         return "no device " + std::to_string(device);
     if (!remote->inRange)
         return "device " + std::to_string(device) + " is out of range";
+    return {};
+}
+
+std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle) {
+    if (std::string refused = incomingRefusal(world, device, serverHandle); !refused.empty())
+        return refused;
+    LocalServer* server = world.server(serverHandle);
     addConnection(world, device, server->handle, server->serviceClass, true);
     server->status = ServerStatus::InUse;
     return {};

@@ -24,6 +24,9 @@ struct World;
 // unknown.
 bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
                     std::function<void(uint32_t connection, uint32_t result)> done);
+// Why the device cannot connect to the local server (none such, stopped, the device out
+// of range), or empty when it can.
+std::string incomingRefusal(World& world, uint32_t device, uint32_t server);
 // A remote device in range connects to a running local server: the server is then in use.
 // The error text, or empty when done.
 std::string acceptIncoming(World& world, uint32_t device, uint32_t server);

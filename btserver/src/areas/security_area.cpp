@@ -1,8 +1,6 @@
 // The security area: the security mode, answers to the authorisation requests that
 // remote devices raise, and trusted devices. Trust covers the whole device: the service
 // handle of "set_trusted_device" and "is_device_trusted" is not used.
-#include <algorithm>
-
 #include "areas/areas.h"
 #include "core/core.h"
 #include "service.h"
@@ -11,17 +9,11 @@ namespace btserver {
 
 namespace {
 
-// (service, device, answer): the request is answered; one that was not asked fails.
-uint32_t authorizationResponse(World& world, const CallPtr& call) {
-    uint32_t service = wordArg(call, 0), device = wordArg(call, 1);
-    auto asked = std::find_if(world.authorizations.begin(), world.authorizations.end(),
-                              [&](const Authorization& request) {
-                                  return request.service == service && request.device == device;
-                              });
-    if (asked == world.authorizations.end())
-        return kResultFailed;
-    world.authorizations.erase(asked);
-    return kResultOk;
+// (service, device, answer): the request is answered (authorizations.h); one that was
+// not asked fails.
+uint32_t authorizationResponse(Authorizations& requests, const CallPtr& call) {
+    return requests.answer(wordArg(call, 0), wordArg(call, 1), wordArg(call, 2)) ? kResultOk
+                                                                                 : kResultFailed;
 }
 
 }  // namespace
@@ -34,7 +26,7 @@ void addSecurityArea(Service& service) {
         call->reply(g_variant_new("(u)", kResultOk));
     });
     table.add(kSecurityInterface, "authorization_response", [s](const CallPtr& call) {
-        call->reply(g_variant_new("(u)", authorizationResponse(s->world(), call)));
+        call->reply(g_variant_new("(u)", authorizationResponse(s->authorizations(), call)));
     });
     table.add(kSecurityInterface, "set_trusted_device", [s](const CallPtr& call) {
         RemoteDevice* device = s->world().knownDevice(wordArg(call, 1));

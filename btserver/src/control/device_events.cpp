@@ -49,9 +49,7 @@ std::string runDeviceEvent(Service& service, const char* method, GVariant* args)
     } else if (strcmp(method, "RequestAuthorization") == 0) {
         guint32 serviceHandle = 0;
         g_variant_get_child(args, 1, "u", &serviceHandle);
-        service.world().authorizations.push_back({serviceHandle, device->handle});
-        service.signals().emit(kCallbackInterface, "authorization_request_ind",
-                               g_variant_new("(uu)", serviceHandle, device->handle));
+        service.authorizations().ask(serviceHandle, device->handle);
     } else if (strcmp(method, "ConnectToServer") == 0) {
         guint32 server = 0;
         g_variant_get_child(args, 1, "u", &server);

@@ -9,24 +9,30 @@
 
 namespace btserver {
 
-uint32_t incomingLinkFor(Service& service, uint32_t device, uint16_t serviceClass,
-                         std::string& error) {
+uint32_t incomingServer(Service& service, uint16_t serviceClass, std::string& error) {
     const World& world = service.world();
-    for (const Connection& connection : world.connections)
-        if (connection.incoming && connection.device == device &&
-            connection.serviceClass == serviceClass)
-            return connection.handle;
     auto server = std::find_if(world.servers.begin(), world.servers.end(),
                                [serviceClass](const LocalServer& candidate) {
                                    return candidate.serviceClass == serviceClass;
                                });
-    if (server == world.servers.end()) {
-        gchar* text = g_strdup_printf("no local server of class 0x%04X", serviceClass);
-        error = text;
-        g_free(text);
+    if (server != world.servers.end())
+        return server->handle;
+    gchar* text = g_strdup_printf("no local server of class 0x%04X", serviceClass);
+    error = text;
+    g_free(text);
+    return 0;
+}
+
+uint32_t incomingLinkFor(Service& service, uint32_t device, uint16_t serviceClass,
+                         std::string& error) {
+    for (const Connection& connection : service.world().connections)
+        if (connection.incoming && connection.device == device &&
+            connection.serviceClass == serviceClass)
+            return connection.handle;
+    uint32_t server = incomingServer(service, serviceClass, error);
+    if (!server)
         return 0;
-    }
-    uint32_t made = connectIncoming(service, device, server->handle, error);
+    uint32_t made = connectIncoming(service, device, server, error);
     if (made)
         service.transfers().madeLinks().insert(made);
     return made;

@@ -12,6 +12,9 @@ namespace btserver {
 
 class Service;
 
+// The handle of the local server that files of the class come to (the first of the
+// class), or 0 with the error text when the area has none.
+uint32_t incomingServer(Service& service, uint16_t serviceClass, std::string& error);
 // The connection, or 0 with the error text when none can be made: the area has no local
 // server, the first of its class is stopped, or the device is out of range.
 uint32_t incomingLinkFor(Service& service, uint32_t device, uint16_t serviceClass,

@@ -5,11 +5,13 @@
 #include <cstring>
 #include <filesystem>
 
+#include "areas/connections.h"
 #include "control/device_events.h"
+#include "control/incoming_links.h"
 #include "core/core.h"
 #include "records/records.h"
 #include "service.h"
-#include "control/incoming_links.h"
+#include "transfers/free_names.h"
 #include "transfers/transfer_calls.h"
 #include "world/service_classes.h"
 
@@ -44,29 +46,61 @@ std::string destination(Service& service, bool put, const std::string& name, std
     return {};
 }
 
-}  // namespace
+// What a device sends: a put or a push of the source file, as `name` (the source's name
+// when empty).
+struct Sending {
+    bool put = false;
+    std::string device, source, name;
+};
 
-bool isTransferEvent(const char* method) {
-    return strcmp(method, "DevicePutsFile") == 0 || strcmp(method, "DevicePushesFile") == 0;
+using Done = std::function<void(const std::string& error)>;
+
+void send(Service& service, const Sending& sending, bool allowed, Done done);
+
+std::string refusal(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::TimedOut:
+            return "the push was refused: the authorization request was not answered in time";
+        case Verdict::Reset:
+            return "the push was refused: the world was reset before the user answered";
+        default:
+            return "the push was refused by the user";
+    }
 }
 
-void runTransferEvent(Service& service, const char* method, GVariant* args,
-                      std::function<void(const std::string& error)> done) {
-    bool put = strcmp(method, "DevicePutsFile") == 0;
-    const char *deviceName = nullptr, *source = nullptr, *givenName = "";
-    if (put)
-        g_variant_get(args, "(&s&s&s)", &deviceName, &source, &givenName);
-    else
-        g_variant_get(args, "(&s&s)", &deviceName, &source);
-    RemoteDevice* device = namedDevice(service.world(), deviceName);
+// Asks the user to let the device push to the local object-push server, then sends the
+// file once allowed, checked afresh.
+void askFirst(Service& service, const Sending& sending, uint32_t device, Done done) {
+    std::string error;
+    uint32_t server = incomingServer(service, kObjectPushClass, error);
+    if (!server)
+        return done(error);
+    if (error = incomingRefusal(service.world(), device, server); !error.empty())
+        return done(error);
+    Service* s = &service;
+    service.authorizations().ask(server, device, [s, sending, done](Verdict verdict) {
+        if (verdict == Verdict::Allowed)
+            send(*s, sending, true, done);
+        else
+            done(refusal(verdict));
+    });
+}
+
+void send(Service& service, const Sending& sending, bool allowed, Done done) {
+    bool put = sending.put;
+    RemoteDevice* device = namedDevice(service.world(), sending.device.c_str());
     if (!device)
-        return done(std::string("no device ") + deviceName);
-    if (!g_file_test(source, G_FILE_TEST_IS_REGULAR))
-        return done(std::string("no file ") + source);
-    std::string name = *givenName ? givenName : std::filesystem::path(source).filename().string();
+        return done("no device " + sending.device);
+    if (!g_file_test(sending.source.c_str(), G_FILE_TEST_IS_REGULAR))
+        return done("no file " + sending.source);
+    std::string name = sending.name.empty()
+                           ? std::filesystem::path(sending.source).filename().string()
+                           : sending.name;
     std::string folder;
     if (std::string error = destination(service, put, name, folder); !error.empty())
         return done(error);
+    if (!put && !device->trusted && !allowed)
+        return askFirst(service, sending, device->handle, std::move(done));
 
     const TransferSignals& signals = put ? kFtpSignals : kOppSignals;
     uint32_t status = put ? kReceivedByFileTransfer : kReceivedByObjectPush;
@@ -76,7 +110,9 @@ void runTransferEvent(Service& service, const char* method, GVariant* args,
         incomingLinkFor(service, sender, put ? kFileTransferClass : kObjectPushClass, error);
     if (!link)
         return done(error);
-    std::string target = folder + "/" + name;
+    // A put replaces a file of its name; a pushed object takes a free name.
+    std::string target = put ? folder + "/" + name : freePath(service.transfers(), folder, name);
+    name = std::filesystem::path(target).filename().string();
     Service* s = &service;
     auto finish = [s, signals, status, sender, link, target, name, done](uint32_t result) {
         if (result == kResultOk) {
@@ -91,9 +127,29 @@ void runTransferEvent(Service& service, const char* method, GVariant* args,
         done(result == kResultOk ? std::string()
                                  : "the copy ended with result " + std::to_string(result));
     };
-    service.transfers().keep(TransferJob::start(service, link, {{source, target, name, false}},
-                                                statusReports(service, signals, std::nullopt),
-                                                finish));
+    service.transfers().keep(
+        TransferJob::start(service, link, {{sending.source, target, name, false}},
+                           statusReports(service, signals, std::nullopt), finish));
+}
+
+}  // namespace
+
+bool isTransferEvent(const char* method) {
+    return strcmp(method, "DevicePutsFile") == 0 || strcmp(method, "DevicePushesFile") == 0;
+}
+
+void runTransferEvent(Service& service, const char* method, GVariant* args, Done done) {
+    Sending sending;
+    sending.put = strcmp(method, "DevicePutsFile") == 0;
+    const char *device = nullptr, *source = nullptr, *name = "";
+    if (sending.put)
+        g_variant_get(args, "(&s&s&s)", &device, &source, &name);
+    else
+        g_variant_get(args, "(&s&s)", &device, &source);
+    sending.device = device;
+    sending.source = source;
+    sending.name = name;
+    send(service, sending, false, std::move(done));
 }
 
 }  // namespace btserver

@@ -8,8 +8,13 @@
 //       its access word lacks bit 0 (remote devices may write).
 //   DevicePushesFile(s device, s source_path)
 //       the device pushes a copy of the local file into the inbox registered by
-//       register_opp_service (made when missing), with "signal_opp_file_transfer_status"
-//       reports, then "signal_opp_deal_receive_file" with status 0x06A00203 and the name.
+//       register_opp_service (made when missing), under a free name when its own is taken
+//       (free_names.h), with "signal_opp_file_transfer_status" reports, then
+//       "signal_opp_deal_receive_file" with status 0x06A00203 and the name used. A device
+//       that is not trusted asks first (authorizations.h): "authorization_request_ind"
+//       (object-push server, device); only an answer that allows it lets the file move.
+//       A refusal, no answer within AuthorizationTimeout, or a reset meanwhile writes
+//       nothing and answers an error saying the push was refused.
 // The file travels on the device's incoming connection to the local server of the area's
 // class (0x1106, 0x1105), which the service makes for it when the device has none and
 // ends once the file is over (incoming_links.h); so the server is in use (3) while the
@@ -32,6 +37,7 @@ class Service;
 
 bool isTransferEvent(const char* method);
 // Starts the event; `done` is called once, with the error text or empty when done.
+// The answer may wait for the user's authorisation, then for the file.
 void runTransferEvent(Service& service, const char* method, GVariant* args,
                       std::function<void(const std::string& error)> done);
 

@@ -252,8 +252,10 @@ bool buildRequest(const std::vector<std::string>& words, Request& out, std::stri
     } else if (words[0] == "put-file") {
         out.args = g_variant_new("(sss)", words[1].c_str(), absolute(words[2]).c_str(),
                                  words.size() > 3 ? words[3].c_str() : "");
+        out.timeoutMs = G_MAXINT;
     } else if (words[0] == "push-file") {
         out.args = g_variant_new("(ss)", words[1].c_str(), absolute(words[2]).c_str());
+        out.timeoutMs = G_MAXINT;
     } else if (words[0] == "pan-event" || words[0] == "hf-msg" || words[0] == "ag-msg" ||
                words[0] == "av-event" || words[0] == "av-op") {
         out.args = profileEvent(words, error);

@@ -15,6 +15,9 @@ struct Request {
     std::string method;
     GVariant* args = nullptr;  // floating, or null for none
     const char* replyType = "()";
+    // How long to wait for the answer. A file that a device sends is answered once it is
+    // over, or refused, perhaps after the user's authorisation: that answer always comes.
+    int timeoutMs = 10000;
 };
 
 // The control call for a command line after the options; false with a message when the

@@ -47,11 +47,16 @@ constexpr const char* kSummary =
     "                                 status 0x06A00300; refused while no folder is\n"
     "                                 registered or its access lacks bit 0 (writable)\n"
     "  push-file DEVICE SOURCE        the device pushes a copy of the local file into the\n"
-    "                                 inbox of register_opp_service:\n"
-    "                                 signal_opp_deal_receive_file with status 0x06A00203\n"
+    "                                 inbox of register_opp_service, under a free name\n"
+    "                                 when its own is taken:\n"
+    "                                 signal_opp_deal_receive_file with status 0x06A00203;\n"
+    "                                 a device that is not trusted first asks the user\n"
+    "                                 (authorization_request_ind), who allows it with\n"
+    "                                 authorization_response answer 1\n"
     "                                 Both send over the device's connection to the local\n"
     "                                 FTP or OPP server, which is made for the file (and\n"
-    "                                 ends after it) when the device has none\n"
+    "                                 ends after it) when the device has none, and wait\n"
+    "                                 for the file however long it takes\n"
     "  pan-event EVENT [HEX]          signal_pan_event with the bytes; refused until a\n"
     "                                 client called register_event_cbk\n"
     "  hf-msg CONN EVENT [HEX]        hfap_ret_msg about a hands-free connection\n"
@@ -122,7 +127,7 @@ int main(int argc, char** argv) {
     GVariant* reply = g_dbus_connection_call_sync(
         connection, btserver::kBusName, "/com/zel/corvane/simctl", "com.zel.corvane.simctl",
         request.method.c_str(), request.args, G_VARIANT_TYPE(request.replyType),
-        G_DBUS_CALL_FLAGS_NO_AUTO_START, 10000, nullptr, &error);
+        G_DBUS_CALL_FLAGS_NO_AUTO_START, request.timeoutMs, nullptr, &error);
     int code = 0;
     if (reply) {
         simctl::printReply(request.method, reply);

@@ -3,15 +3,20 @@
 // absolute.
 //
 // push_obj and pull_obj answer at once and complete as transfer_calls.h says; they are
-// refused with 1 for no such file and 2 for a relative local path. exchange_obj pushes
-// the first file and pulls the card into the second path, with the same reports but no
-// completion signal: it answers once both are over, with the result of each and the
-// first failure (or 0). A transfer's reports go to its caller alone.
+// refused with 1 for no such file and 2 for a relative local path. A pushed object never
+// replaces one in the device's inbox: it takes a free name (free_names.h), which its
+// reports carry. exchange_obj pushes the first file and pulls the card into the second
+// path, with the same reports but no completion signal: it answers once both are over,
+// with the result of each and the first failure (or 0). One that is not over by the
+// scenario's ExchangeTimeout is cancelled and answers 7 for what did not finish, well
+// before a client stops waiting for the answer. A transfer's reports go to its caller
+// alone.
 #include <filesystem>
 
 #include "core/core.h"
 #include "service.h"
 #include "state/state.h"
+#include "transfers/free_names.h"
 #include "transfers/transfer_calls.h"
 #include "transfers/transfer_link.h"
 #include "transfers/transfers.h"
@@ -39,9 +44,10 @@ uint32_t planPush(Service& service, const TransferLink& link, const std::string&
         return kResultBadArgument;
     if (!isFile(local))
         return kResultFailed;
-    std::string name = fs::path(local).filename().string();
-    files.push_back(
-        {local, inboxFolder(service.stateDir(), *link.device) + "/" + name, name, true});
+    std::string target =
+        freePath(service.transfers(), inboxFolder(service.stateDir(), *link.device),
+                 fs::path(local).filename().string());
+    files.push_back({local, target, fs::path(target).filename().string(), true});
     return kResultOk;
 }
 
@@ -96,6 +102,10 @@ void exchange(Service& service, const CallPtr& call) {
                            statusReports(service, kOppSignals, call->caller()), done);
     *started = job;
     service.transfers().keep(job);
+    service.timers().after(service.world().timing.exchangeTimeoutMs, [started] {
+        if (std::shared_ptr<TransferJob> late = started->lock())
+            late->stop(kResultTimeout);
+    });
 }
 
 void push(Service& service, const CallPtr& call) {

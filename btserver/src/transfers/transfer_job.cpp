@@ -2,7 +2,11 @@
 
 #include <glib/gstdio.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
 
 #include "core/result_codes.h"
 #include "records/records.h"
@@ -36,11 +40,14 @@ void TransferJob::stop(uint32_t result) {
         return;
     std::shared_ptr<TransferJob> self = shared_from_this();  // the callback may drop the last owner
     finished_ = true;
-    bool partial = out_ != nullptr;
     closeFiles();
-    if (partial)
-        g_remove(files_[index_].target.c_str());
     finish_(result);
+}
+
+bool TransferJob::writes(const std::string& target) const {
+    return !finished_ &&
+           std::any_of(files_.begin() + static_cast<std::ptrdiff_t>(index_), files_.end(),
+                       [&](const TransferFile& file) { return file.target == target; });
 }
 
 bool TransferJob::connectionGone() const {
@@ -59,9 +66,17 @@ bool TransferJob::open() {
     in_ = g_fopen(file.source.c_str(), "rb");
     if (!in_)
         return false;
-    out_ = g_fopen(file.target.c_str(), "wb");
     size_ = static_cast<uint64_t>(status.st_size);
     done_ = 0;
+    std::string folder = std::filesystem::path(file.target).parent_path().string();
+    std::string name = folder + "/.corvane-XXXXXX.part";
+    int descriptor = g_mkstemp_full(name.data(), O_WRONLY, 0666);
+    if (descriptor < 0)
+        return false;
+    partial_ = name;
+    out_ = fdopen(descriptor, "wb");
+    if (!out_)
+        close(descriptor);
     return out_ != nullptr;
 }
 
@@ -71,6 +86,9 @@ void TransferJob::closeFiles() {
     if (out_)
         std::fclose(out_);
     in_ = out_ = nullptr;
+    if (!partial_.empty())
+        g_remove(partial_.c_str());
+    partial_.clear();
 }
 
 // Moves one chunk of the current file (opening it first when it starts), reports it (and
@@ -111,10 +129,9 @@ void TransferJob::step() {
         in_ = nullptr;
         bool written = std::fclose(out_) == 0;
         out_ = nullptr;
-        if (!written) {
-            g_remove(file.target.c_str());
+        if (!written || g_rename(partial_.c_str(), file.target.c_str()) != 0)
             return stop(kResultFailed);
-        }
+        partial_.clear();
         report_(0, flag(index_ + 1 == files_.size()), file.name, clampedWord(size_), 0);
         ++index_;
     }

@@ -13,7 +13,10 @@
 // The transfer finishes once: with 0 when every file is written, with 1 when a file
 // cannot be read or written or its connection has ended, or with the result it is stopped
 // with.
-// The file being written when it fails or stops is removed; those before it stay.
+// Each file is written under a temporary name in its target's folder and takes its own
+// name (replacing a file there) only once it is whole, so a transfer that fails, is
+// stopped or is dropped with the service leaves no partial file, and a file it was to
+// replace stays as it was. The files before it stay.
 #pragma once
 
 #include <cstdint>
@@ -50,6 +53,8 @@ public:
     uint32_t connection() const { return connection_; }
     bool finished() const { return finished_; }
     size_t filesDone() const { return index_; }
+    // Whether a file still to be written, or being written, has the target path.
+    bool writes(const std::string& target) const;
     // Ends the transfer unfinished with the result.
     void stop(uint32_t result);
 
@@ -70,6 +75,7 @@ private:
     size_t index_ = 0;
     std::FILE* in_ = nullptr;
     std::FILE* out_ = nullptr;
+    std::string partial_;  // the temporary name of the file being written
     uint64_t size_ = 0, done_ = 0;
     bool finished_ = false;
 };

@@ -21,6 +21,11 @@ TransferJob* TransferSessions::running(uint32_t connection) {
     return nullptr;
 }
 
+bool TransferSessions::writing(const std::string& path) const {
+    return std::any_of(jobs_.begin(), jobs_.end(),
+                       [&](const std::shared_ptr<TransferJob>& job) { return job->writes(path); });
+}
+
 void TransferSessions::keep(std::shared_ptr<TransferJob> job) {
     jobs_.erase(std::remove_if(jobs_.begin(), jobs_.end(),
                                [](const std::shared_ptr<TransferJob>& j) { return j->finished(); }),

@@ -39,6 +39,8 @@ public:
 
     // The transfer running on the connection, or null.
     TransferJob* running(uint32_t connection);
+    // Whether a transfer under way will write, or is writing, the file at the path.
+    bool writing(const std::string& path) const;
     // Keeps a started transfer until it has finished.
     void keep(std::shared_ptr<TransferJob> job);
 

@@ -33,7 +33,8 @@ void readAdapter(GroupReader& in, Adapter& adapter) {
 
 void readTiming(GroupReader& in, Timing& timing) {
     in.allow({"StartBluetooth", "StopBluetooth", "InquiryInterval", "PairingTimeout", "Browse",
-              "Connect", "TransferRate", "TransferChunk"});
+              "Connect", "TransferRate", "TransferChunk", "ExchangeTimeout",
+              "AuthorizationTimeout"});
     in.number("StartBluetooth", 0, 600000, timing.startBluetoothMs);
     in.number("StopBluetooth", 0, 600000, timing.stopBluetoothMs);
     in.number("InquiryInterval", 0, 600000, timing.inquiryIntervalMs);
@@ -42,6 +43,8 @@ void readTiming(GroupReader& in, Timing& timing) {
     in.number("Connect", 0, 600000, timing.connectMs);
     in.number("TransferRate", 0, UINT32_MAX, timing.transferRate);
     in.number("TransferChunk", 1, 1048576, timing.transferChunk);
+    in.number("ExchangeTimeout", 0, 600000, timing.exchangeTimeoutMs);
+    in.number("AuthorizationTimeout", 0, 600000, timing.authorizationTimeoutMs);
 }
 
 void readDevice(GroupReader& in, RemoteDevice& device) {

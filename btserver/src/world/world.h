@@ -71,6 +71,8 @@ struct Timing {
     uint32_t connectMs = 1500;          // a connection coming up
     uint32_t transferRate = 131072;     // bytes per second of a file transfer; 0: no limit
     uint32_t transferChunk = 8192;      // bytes a transfer moves at a time
+    uint32_t exchangeTimeoutMs = 30000;       // the longest a business-card exchange takes
+    uint32_t authorizationTimeoutMs = 30000;  // waiting for the user to allow a device's push
 };
 
 // The inquiry in progress, or the last one.
@@ -95,11 +97,6 @@ struct HeldCall {
     uint32_t id = 0;
     uint32_t device = 0;
     std::shared_ptr<Call> call;
-};
-
-struct Authorization {
-    uint32_t service = 0;
-    uint32_t device = 0;
 };
 
 // The item of the list with the handle, or null.
@@ -128,9 +125,8 @@ struct World {
     uint32_t nextPort = 3;  // the COM port of the next serial-type connection
     std::vector<HeldCall> nameUpdates;
     std::vector<HeldCall> pairings;
-    std::vector<Authorization> authorizations;  // asked by a remote device, not yet answered
-    uint32_t nextHandle = 1;                    // the handle of the next device or enumeration made
-    uint32_t nextId = 1;                        // of held calls and inquiries
+    uint32_t nextHandle = 1;  // the handle of the next device or enumeration made
+    uint32_t nextId = 1;      // of held calls and inquiries
 
     RemoteDevice* device(uint32_t handle) { return withHandle(devices, handle); }
     // The device that the stack knows by the handle (stored, not forgotten), or null.
