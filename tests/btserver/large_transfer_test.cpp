@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "transfer_parts.h"
 #include "transfer_world.h"
 
 namespace fs = std::filesystem;
@@ -33,16 +34,6 @@ void makeLarge(const std::string& path) {
     std::ofstream created(path);
     created.close();
     fs::resize_file(path, kSize);  // sparse: no 64 MiB of disk
-}
-
-// The temporary files of transfers under way in the folder.
-size_t partsIn(const fs::path& folder) {
-    size_t parts = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        std::string name = entry.path().filename().string();
-        parts += name.rfind(".corvane-", 0) == 0 && entry.path().extension() == ".part";
-    }
-    return parts;
 }
 
 class LargeTransfer : public bttest::TransferWorld {
@@ -106,12 +97,12 @@ TEST_F(LargeTransfer, AGetOrPutOf64MiBIsCancelledWhileItMovesAndTheConnectionGoe
         EXPECT_EQ(reports.at(0), (Status{0x101, 0, c.name, kSize, 0}));
         EXPECT_EQ(reports.at(1), (Status{0, 0, c.name, kSize, kDefaultChunk}));
         EXPECT_FALSE(fs::exists(c.written));  // not whole yet
-        EXPECT_EQ(partsIn(fs::path(c.written).parent_path()), 1u);
+        EXPECT_EQ(corvtest::transferPartsIn(fs::path(c.written).parent_path()), 1u);
 
         EXPECT_EQ(ftp("cancel_transfer", g_variant_new("(u)", connection)).u(0), 0u);
         EXPECT_EQ(completions(complete), (std::vector<uint32_t>{8}));
         EXPECT_FALSE(fs::exists(c.written));
-        EXPECT_EQ(partsIn(fs::path(c.written).parent_path()), 0u);  // the part written goes
+        EXPECT_EQ(corvtest::transferPartsIn(fs::path(c.written).parent_path()), 0u);  // the part written goes
         for (const Status& report : statusOf(status)) {
             EXPECT_EQ(report.name, c.name);
             EXPECT_LE(report.chunk, kDefaultChunk);

@@ -15,6 +15,7 @@
 #include "corvctl_run.h"
 #include "harness.h"
 #include "sdk_test_util.h"
+#include "transfer_parts.h"
 
 using corvtest::corvctl;
 using corvtest::exitCode;
@@ -127,7 +128,7 @@ protected:
     }
 
     // Runs corvctl until its progress line shows that the transfer has started and the
-    // partial file is there, and sends it SIGINT. corvctl must end promptly with the
+    // partial file is there (under a temporary name beside it), and sends it SIGINT. corvctl must end promptly with the
     // status of a cancelled transfer, telling the service's result for "VERB NAME"; the
     // service must have been asked to cancel (on the interface, such as "btsdkftp") and
     // the partial file must be gone.
@@ -137,7 +138,10 @@ protected:
         const fs::path output = local_ / "corvctl.out";
         ASSERT_TRUE(corvtest::startCorvctl(process, args, output.string()));
         ASSERT_TRUE(corvtest::waitFor(
-            [&] { return readFile(output).find(" bytes ") != std::string::npos && fs::exists(partial); },
+            [&] {
+                return readFile(output).find(" bytes ") != std::string::npos &&
+                       corvtest::transferPartsIn(partial.parent_path()) == 1;
+            },
             20000))
             << readFile(output);
         process.signal(SIGINT);
@@ -154,6 +158,7 @@ protected:
             asked |= call.method == "cancel_transfer" && call.interface.find(interface) != std::string::npos;
         EXPECT_TRUE(asked);
         EXPECT_FALSE(fs::exists(partial));
+        EXPECT_EQ(corvtest::transferPartsIn(partial.parent_path()), 0u);
     }
 
     fs::path local_, phone_;  // the phone's folder in the service's state folder

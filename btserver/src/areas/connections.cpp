@@ -62,9 +62,10 @@ std::string incomingRefusal(World& world, uint32_t device, uint32_t serverHandle
 }
 
 std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle) {
-    if (std::string refused = incomingRefusal(world, device, serverHandle); !refused.empty())
-        return refused;
+    std::string refused = incomingRefusal(world, device, serverHandle);
     LocalServer* server = world.server(serverHandle);
+    if (!refused.empty() || !server)  // no server is refused above
+        return refused;
     addConnection(world, device, server->handle, server->serviceClass, true);
     server->status = ServerStatus::InUse;
     return {};
