@@ -37,8 +37,10 @@ void copyText(char* field, size_t size, const QByteArray& text) {
     std::memcpy(field, text.constData(), std::min(size - 1, size_t(text.size())));
 }
 
-// The own business card, made when the outbox lacks it; false when it cannot be made.
+// The own business card, made when the outbox lacks it; false when it cannot be made. An
+// outbox that names no folder has no card: it is not made at the file system's root.
 bool makeOwnCard(const QString& outbox, const QString& cardName, const QByteArray& hostName) {
+    if (outbox.isEmpty()) return false;
     const QString separator = outbox.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
     QFile card(outbox + separator + cardName);
     if (card.exists()) return true;

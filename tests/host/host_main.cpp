@@ -33,7 +33,9 @@ public:
                   0);
         std::ofstream(s_dir + "/BtSettings.INI") << "[Profiles]\nnumber=1\nProfile1=" CORVANE_HOST_PLUGIN_FILE "\n"
                                                  << "[FTPSERVER]\nstatus=enable\nSHAREFOLDER=" << sharedFolder()
-                                                 << "\nDESIRED_ACCESS=1\n";
+                                                 << "\nDESIRED_ACCESS=1\n"
+                                                 << "[OPPSERVER]\nstatus=enable\nINBOXFOLDER=" << inboxFolder()
+                                                 << "\nOUTBOXFOLDER=" << s_dir << "\nOWNCARDNAME=me.vcf\n";
         QString error;
         session_ = HostSession::start(QString::fromStdString(s_dir), &error);
         ASSERT_TRUE(session_) << error.toStdString();

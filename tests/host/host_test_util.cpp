@@ -14,6 +14,7 @@ namespace hosttest {
 std::string scenario(const char* file) { return std::string(CORVANE_SCENARIOS_DIR "/") + file; }
 
 std::string sharedFolder() { return workingDir() + "/shared"; }
+std::string inboxFolder() { return workingDir() + "/inbox"; }
 
 bool waitUntil(const std::function<bool()>& cond, int timeoutMs) {
     QElapsedTimer clock;

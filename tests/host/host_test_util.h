@@ -17,9 +17,11 @@ class QWidget;
 
 namespace hosttest {
 
-// The working folder of the session: BtSettings.INI, the plug-in, the shared folder.
+// The working folder of the session: BtSettings.INI, the plug-in, the shared folder, the
+// object-push inbox (made by the plug-in).
 const std::string& workingDir();
 std::string sharedFolder();
+std::string inboxFolder();
 std::string scenario(const char* file);
 
 // Runs the application's events until cond is true or timeoutMs passed; returns cond().

@@ -65,9 +65,16 @@ TEST_F(Start, WithoutACardNameTheCardIsNamedAfterTheHostAndMade) {
 TEST_F(Start, AnOutboxWhereTheCardCannotBeMadeRegistersNothing) {
     qunsetenv("USERNAME");
     block("out");
-    ProfilePlugMng::StartProfileServer();
-    EXPECT_TRUE(registrations().empty());
-    EXPECT_TRUE(callsOf("register_deal_receive_file_cbk").empty());
+    // A blocked folder, and none at all: the card is not made at the root either.
+    for (const char* outbox : {"out", ""}) {
+        SCOPED_TRACE(outbox);
+        setSetting("OUTBOXFOLDER", outbox);
+        service.clearCalls();
+        ProfilePlugMng::StartProfileServer();
+        EXPECT_TRUE(registrations().empty());
+        EXPECT_TRUE(callsOf("register_deal_receive_file_cbk").empty());
+        EXPECT_FALSE(QFile::exists(QStringLiteral("/me.vcf")));
+    }
 }
 
 TEST_F(Start, AnInboxThatCannotBeMadeTakesTheUserNameInItsOwnCaseBelowPositionSeven) {
