@@ -33,7 +33,7 @@ AuthorizationPrompt* AuthorizationPrompt::ask(quint32 service, quint32 device, Q
         return nullptr;
     }
     auto* prompt = new AuthorizationPrompt(service, device, frontWindow(fallbackParent));
-    showInFront(prompt);
+    showInFront(prompt, fallbackParent);
     return prompt;
 }
 

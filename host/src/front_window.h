@@ -10,5 +10,8 @@ QWidget* frontWindow(QWidget* fallback);
 
 // Shows the window and brings it to the front.
 void bringToFront(QWidget* window);
-// The same for a notice or prompt, which frontWindow passes over from then on.
-void showInFront(QWidget* notice);
+// The same for a notice or prompt, which frontWindow passes over from then on. While it is
+// open it outlives the window it went above: when that window hides (closed, or on its way
+// to deletion, such as a progress window at the end of its transfer), the notice moves
+// above the window in front then, or home.
+void showInFront(QWidget* notice, QWidget* home);

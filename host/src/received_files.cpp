@@ -1,6 +1,7 @@
 #include "received_files.h"
 
 #include <QDesktopServices>
+#include <QHeaderView>
 #include <QLocale>
 #include <QUrl>
 
@@ -17,6 +18,11 @@ ReceivedFiles::ReceivedFiles(ReceivedLog* log, QWidget* parent)
     ui_->setupUi(this);
     setObjectName(QStringLiteral("receivedFiles"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The name takes the room that the other columns leave.
+    QHeaderView* header = ui_->receivedList->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(kFile, QHeaderView::Stretch);
     for (const ReceivedEntry& entry : log->entries()) addRow(entry);
     connect(log, &ReceivedLog::added, this, &ReceivedFiles::addRow);
     connect(ui_->openButton, &QPushButton::clicked, this, [this] { openSelected(false); });
@@ -40,6 +46,8 @@ void ReceivedFiles::addRow(const ReceivedEntry& entry) {
     row->setData(kFile, kPathRole, entry.path());
     row->setData(kFile, kFolderRole, entry.folder);
     ui_->receivedList->insertTopLevelItem(0, row);
+    // A file that arrives while the list is open and nothing is chosen is ready to open.
+    if (!ui_->receivedList->currentItem()) ui_->receivedList->setCurrentItem(row);
 }
 
 void ReceivedFiles::openSelected(bool folder) {

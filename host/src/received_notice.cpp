@@ -29,6 +29,6 @@ ReceivedNotice::~ReceivedNotice() = default;
 
 ReceivedNotice* ReceivedNotice::notify(const QString& folder, const QString& file, QWidget* parent) {
     auto* notice = new ReceivedNotice(folder, file, frontWindow(parent));
-    showInFront(notice);
+    showInFront(notice, parent);
     return notice;
 }

@@ -17,6 +17,7 @@
 #include "service_list.h"
 #include "shortcut_list.h"
 #include "tour_ftp.h"
+#include "tour_opp.h"
 #include "tour_shot.h"
 #include "tour_windows.h"
 
@@ -115,7 +116,7 @@ Tour::Tour(MainWindow* window, const QString& folder) : QObject(window), window_
          },
          [this] { return shownStatus(window_) != nullptr; }, 3000},
     };
-    steps_ << ftpTourSteps(window_);
+    steps_ << ftpTourSteps(window_) << oppTourSteps(window_);
 }
 
 void Tour::start() {

@@ -3,9 +3,11 @@
 // transfer service, open that shortcut's context menu, its status window and its
 // properties, and the status window of the first local server; then the file-transfer
 // browser on the phone in list and details views, a folder download with its progress
-// window, and the local file-transfer server's properties (both pages). After each step a
-// picture of the window goes into the folder; then the application quits. A step that
-// does not finish in time ends the tour with status 1.
+// window, and the local file-transfer server's properties (both pages); then a file sent
+// to the phone by object push, an untrusted device's push asked for and received, the
+// received files, and the local object-push server's properties (both pages). After each
+// step a picture of the window goes into the folder; then the application quits. A step
+// that does not finish in time ends the tour with status 1.
 #pragma once
 
 #include <QElapsedTimer>

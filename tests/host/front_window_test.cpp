@@ -1,5 +1,6 @@
 // A notice of a received file and a device's request come up above the window in front,
-// here a modal dialog, and not behind it where the user could not reach them.
+// here a modal dialog, and not behind it where the user could not reach them; they stay
+// open, above the main window, once that dialog has closed and gone.
 #include <gtest/gtest.h>
 
 #include <QDialog>
@@ -26,12 +27,13 @@ TEST(FrontWindow, NoticeAndPromptGoAboveAModalDialog) {
     std::ofstream(source) << "agenda\n";
     auto* dialog = new QDialog(&window);
     dialog->setObjectName(QStringLiteral("someModalDialog"));
+    const char* const names[] = {"receivedFileNotice", "authorizationPrompt"};
 
     corvtest::answerModal([&] { dialog->exec(); }, corvtest::Press::none(), [&](QWidget* modal) {
         ASSERT_EQ(modal, dialog);
         service.act("DevicePutsFile", g_variant_new("(sss)", "tablet", source.c_str(), "agenda.txt"));
         service.act("RequestAuthorization", g_variant_new("(su)", "tablet", kObjectPushServer));
-        for (const char* name : {"receivedFileNotice", "authorizationPrompt"}) {
+        for (const char* name : names) {
             SCOPED_TRACE(name);
             QWidget* shown = nullptr;
             ASSERT_TRUE(hosttest::waitUntil(
@@ -41,6 +43,13 @@ TEST(FrontWindow, NoticeAndPromptGoAboveAModalDialog) {
         }
         dialog->reject();
     });
+    delete dialog;
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        QWidget* shown = hosttest::visibleWindow(QLatin1String(name));
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(shown->parentWidget(), &window);
+    }
 }
 
 }  // namespace
