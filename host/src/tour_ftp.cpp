@@ -13,9 +13,7 @@
 
 #include <memory>
 
-#include "corvclient/btsdk.h"
 #include "cvcommon/profile_plug_mng.h"
-#include "item_rows.h"
 #include "tour_windows.h"
 
 namespace {
@@ -44,18 +42,6 @@ QTreeWidgetItem* rowNamed(QTreeWidget* view, const QString& name) {
     if (!view) return nullptr;
     const QList<QTreeWidgetItem*> found = view->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     return found.isEmpty() ? nullptr : found.first();
-}
-
-// The local file-transfer server among the listed ones (0: none).
-quint32 fileTransferServer(QWidget* window) {
-    auto* view = window->findChild<QTreeWidget*>(QStringLiteral("serverList"));
-    for (int row = 0; view && row < view->topLevelItemCount(); ++row) {
-        const quint32 server = handleOf(view->topLevelItem(row));
-        BtsdkLocalServerAttr attr{};
-        if (Btsdk_GetServerAttributes(server, &attr) == BTSDK_OK && attr.service_class == kFileTransferClass)
-            return server;
-    }
-    return 0;
 }
 
 // The folder of the browser's local pane, which also receives the download: a few
@@ -175,7 +161,7 @@ QList<TourStep> ftpTourSteps(QWidget* window) {
              if (QWidget* browser = shownBrowser()) browser->close();
              // Queued: the window is modal, as the plug-in's server action "Properties"
              // opens it, and its loop runs the tour's next steps.
-             const quint32 server = fileTransferServer(window);
+             const quint32 server = serverOfClass(window, kFileTransferClass);
              if (!server) return;
              QMetaObject::invokeMethod(
                  window, [server] { ProfilePlugMng::ShowSvrPropertyDlg(server, nullptr, 0); }, Qt::QueuedConnection);

@@ -17,9 +17,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "corvclient/btsdk.h"
 #include "cvcommon/profile_plug_mng.h"
-#include "item_rows.h"
 #include "main_window.h"
 #include "service_list.h"
 #include "tour_windows.h"
@@ -82,18 +80,6 @@ void devicePushes(const char* device, const QString& file) {
                            "DevicePushesFile", g_variant_new("(ss)", device, QFile::encodeName(file).constData()),
                            nullptr, G_DBUS_CALL_FLAGS_NO_AUTO_START, G_MAXINT, nullptr, answered, nullptr);
     g_object_unref(bus);
-}
-
-// The local server of the class among the listed ones (0: none).
-quint32 serverOfClass(QWidget* window, quint16 serviceClass) {
-    auto* view = window->findChild<QTreeWidget*>(QStringLiteral("serverList"));
-    for (int row = 0; view && row < view->topLevelItemCount(); ++row) {
-        const quint32 server = handleOf(view->topLevelItem(row));
-        BtsdkLocalServerAttr attr{};
-        if (Btsdk_GetServerAttributes(server, &attr) == BTSDK_OK && attr.service_class == serviceClass)
-            return server;
-    }
-    return 0;
 }
 
 bool propertyPage(int page) {

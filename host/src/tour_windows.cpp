@@ -4,6 +4,9 @@
 #include <QDialog>
 #include <QTreeWidget>
 
+#include "corvclient/btsdk.h"
+#include "item_rows.h"
+
 QTreeWidget* shortcutView(QWidget* window) { return window->findChild<QTreeWidget*>(QStringLiteral("shortcutList")); }
 
 QDialog* shownStatus(QWidget* window) {
@@ -15,4 +18,15 @@ QDialog* shownStatus(QWidget* window) {
 void closeProfileWindows(QWidget* window) {
     if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     if (QDialog* status = shownStatus(window)) status->close();
+}
+
+quint32 serverOfClass(QWidget* window, quint16 serviceClass) {
+    auto* view = window->findChild<QTreeWidget*>(QStringLiteral("serverList"));
+    for (int row = 0; view && row < view->topLevelItemCount(); ++row) {
+        const quint32 server = handleOf(view->topLevelItem(row));
+        BtsdkLocalServerAttr attr{};
+        if (Btsdk_GetServerAttributes(server, &attr) == BTSDK_OK && attr.service_class == serviceClass)
+            return server;
+    }
+    return 0;
 }

@@ -1,6 +1,8 @@
 // The manager's windows that the tour looks for and closes between its steps.
 #pragma once
 
+#include <QtGlobal>
+
 class QDialog;
 class QTreeWidget;
 class QWidget;
@@ -11,3 +13,5 @@ QTreeWidget* shortcutView(QWidget* window);
 QDialog* shownStatus(QWidget* window);
 // Closes the modal window and the status window that an earlier step left open.
 void closeProfileWindows(QWidget* window);
+// The local server of the class among the window's listed servers (0: none).
+quint32 serverOfClass(QWidget* window, quint16 serviceClass);
