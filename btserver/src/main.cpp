@@ -40,7 +40,7 @@ int serve(const Options& options, World world, GDBusConnection* connection) {
     if (options.watchFd >= 0 && !lifetime.watchFd(options.watchFd, error))
         return fail(error);
 
-    Service service(connection, std::move(world), options.stateDir);
+    Service service(connection, std::move(world), options.stateDir, options.deviceDir);
     Control control(service, [&lifetime] { lifetime.end(0); });
     ObjectRegistry registry(connection);
     for (const Area& area : service.contract().areas())

@@ -20,6 +20,16 @@ std::string defaultStateDir() {
     return std::string(g_get_user_state_dir()) + "/corvane";
 }
 
+// /dev when the service may write there, else a folder of the user's.
+std::string defaultDeviceDir() {
+    if (access("/dev", W_OK) == 0)
+        return "/dev";
+    const char* runtime = g_getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime)
+        return std::string(runtime) + "/corvane/dev";
+    return "/tmp/corvane-" + std::to_string(geteuid()) + "/dev";
+}
+
 std::string taken(gchar* text) {
     std::string value = text ? text : "";
     g_free(text);
@@ -29,7 +39,8 @@ std::string taken(gchar* text) {
 }  // namespace
 
 bool parseOptions(int argc, char** argv, Options& out, std::string& error) {
-    gchar *bus = nullptr, *sessionBus = nullptr, *scenario = nullptr, *stateDir = nullptr;
+    gchar *bus = nullptr, *sessionBus = nullptr, *scenario = nullptr, *stateDir = nullptr,
+          *deviceDir = nullptr;
     int watchFd = -1;
     const GOptionEntry entries[] = {
         {"bus", 0, 0, G_OPTION_ARG_STRING, &bus,
@@ -43,6 +54,10 @@ bool parseOptions(int argc, char** argv, Options& out, std::string& error) {
         {"state-dir", 0, 0, G_OPTION_ARG_FILENAME, &stateDir,
          "Folder of the settings files the service owns (default: $XDG_STATE_HOME/corvane, "
          "~/.local/state/corvane, or /var/lib/corvane for root)",
+         "DIR"},
+        {"device-dir", 0, 0, G_OPTION_ARG_FILENAME, &deviceDir,
+         "Folder where the serial devices ttyB<port> of serial connections appear (default: "
+         "/dev when writable, else $XDG_RUNTIME_DIR/corvane/dev, else /tmp/corvane-<uid>/dev)",
          "DIR"},
         {"watch-fd", 0, 0, G_OPTION_ARG_INT, &watchFd,
          "Exit when this file descriptor reports end of file or hang-up", "N"},
@@ -60,6 +75,7 @@ bool parseOptions(int argc, char** argv, Options& out, std::string& error) {
     out.sessionBus = taken(sessionBus);
     out.scenario = taken(scenario);
     out.stateDir = taken(stateDir);
+    out.deviceDir = taken(deviceDir);
     out.watchFd = watchFd;
     if (!ok) {
         error = failure->message;
@@ -76,6 +92,8 @@ bool parseOptions(int argc, char** argv, Options& out, std::string& error) {
         out.sessionBus = fromEnvironment("DBUS_SESSION_BUS_ADDRESS");
     if (out.stateDir.empty())
         out.stateDir = defaultStateDir();
+    if (out.deviceDir.empty())
+        out.deviceDir = defaultDeviceDir();
     return true;
 }
 

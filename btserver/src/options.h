@@ -10,6 +10,7 @@ struct Options {
     std::string sessionBus;  // the session bus, where file transfer is also served when it differs
     std::string scenario;    // scenario file; empty: the built-in default
     std::string stateDir;    // folder of the files the service owns
+    std::string deviceDir;   // folder of the serial devices "ttyB<port>"
     int watchFd = -1;        // the service ends when this descriptor reports end of file
 };
 

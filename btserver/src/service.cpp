@@ -8,14 +8,17 @@
 
 namespace btserver {
 
-Service::Service(GDBusConnection* connection, World scenario, std::string stateDir)
+Service::Service(GDBusConnection* connection, World scenario, std::string stateDir,
+                 std::string deviceDir)
     : signals_(connection, contract_),
       scenario_(std::move(scenario)),
       world_(scenario_),
+      serialLines_(world_, std::move(deviceDir)),
       stateDir_(std::move(stateDir)),
       trace_(world_, signals_),
       dispatcher_(contract_, calls_, overrides_, timers_, trace_) {
     connectScenarioDevices(world_);
+    serialLines_.openAll();
     std::string error;
     if (!loadShortcuts(shortcutFile(stateDir_), world_, error))
         g_printerr("bt_server: no stored shortcuts kept: %s\n", error.c_str());
@@ -54,8 +57,10 @@ void Service::reset() {
     overrides_.clear();
     calls_.clear();
     trace_.reset();
+    serialLines_.closeAll();
     world_ = scenario_;
     connectScenarioDevices(world_);
+    serialLines_.openAll();
     storeShortcuts();
     transfers_.reset();
 }

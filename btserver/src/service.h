@@ -9,6 +9,7 @@
 //   areas/      the contract areas of the stack itself, and the connections
 //   profiles/   the profile areas
 //   transfers/  file transfer and object push
+//   serial/     the pseudo-terminals of serial-type connections and their far ends
 //   control/    the control interface com.zel.corvane.simctl and its world events
 //   bus/        the bus connections: the name, the served objects, the session bus
 // main.cpp serves the service on its buses for its lifetime; simctl/ is the tool bt_simctl.
@@ -26,6 +27,7 @@
 #include "core/signal_emitter.h"
 #include "core/timers.h"
 #include "core/trace.h"
+#include "serial/serial_lines.h"
 #include "transfers/transfer_sessions.h"
 #include "world/world.h"
 
@@ -33,7 +35,8 @@ namespace btserver {
 
 class Service {
 public:
-    Service(GDBusConnection* connection, World scenario, std::string stateDir);
+    Service(GDBusConnection* connection, World scenario, std::string stateDir,
+            std::string deviceDir);
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
 
@@ -50,6 +53,7 @@ public:
     ReplyOverrides& overrides() { return overrides_; }
     TransferSessions& transfers() { return transfers_; }
     Authorizations& authorizations() { return authorizations_; }
+    SerialLines& serialLines() { return serialLines_; }
 
     // Back to the scenario's world: no call log, no overrides, no pending answers or
     // authorisations (those waited for are refused); the devices that the scenario's
@@ -65,6 +69,7 @@ private:
     SignalEmitter signals_;
     World scenario_;
     World world_;
+    SerialLines serialLines_;
     std::string stateDir_;
     CallLog calls_;
     ReplyOverrides overrides_;

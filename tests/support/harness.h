@@ -74,6 +74,8 @@ public:
     bool running() const;
     int exitStatus() const;  // wait status of the last exit, -1 while running
     const std::string& stateDir() const { return stateDir_; }
+    // Where the service publishes the serial devices ttyB<port> (--device-dir).
+    std::string deviceDir() const { return stateDir_ + "/tty"; }
 
     void reset();
     void loadScenario(const std::string& path);

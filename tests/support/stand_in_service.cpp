@@ -104,6 +104,7 @@ void StandInService::start(const std::string& scenario) {
     }
     std::vector<std::string> argv = {CORVTEST_BT_SERVER, "--bus=" + TestBus::instance().address(),
                                      "--state-dir=" + stateDir_,
+                                     "--device-dir=" + deviceDir(),
                                      "--watch-fd=" + std::to_string(pipe[0])};
     if (!scenario.empty())
         argv.push_back("--scenario=" + absolute(scenario));

@@ -31,9 +31,10 @@ void linkShortcuts(World& world, uint32_t handle) {
 void connect(Service& service, const CallPtr& call, bool extended) {
     uint32_t device = wordArg(call, 0);
     uint16_t serviceClass = static_cast<uint16_t>(wordArg(call, 1));
+    uint32_t port = extended ? requestedPort(serviceClass, bytesArg(call, 2)) : 0;
     Service* s = &service;
     bool started =
-        connectService(service, device, serviceClass, [=](uint32_t handle, uint32_t result) {
+        connectService(service, device, serviceClass, port, [=](uint32_t handle, uint32_t result) {
             if (result == kResultOk)
                 linkShortcuts(s->world(), handle);
             call->reply(g_variant_new("(uu)", handle, result));
@@ -106,9 +107,17 @@ void endConnectionEnumeration(World& world, const CallPtr& call) {
     call->reply(g_variant_new("(i)", static_cast<gint32>(result)));
 }
 
+// The COM port of a serial-type connection, or of a local serial server (from its
+// extension block); 0 for anything else.
 void serverPort(World& world, const CallPtr& call) {
-    Connection* connection = world.connection(wordArg(call, 0));
-    call->reply(g_variant_new("(u)", connection ? connection->port : 0u));
+    uint32_t handle = wordArg(call, 0);
+    uint32_t port = 0;
+    if (const Connection* connection = world.connection(handle))
+        port = connection->port;
+    else if (const LocalServer* server = world.server(handle);
+             server && isSerialType(server->serviceClass))
+        port = requestedPort(server->serviceClass, server->extension);
+    call->reply(g_variant_new("(u)", port));
 }
 
 void aclHandle(World& world, const CallPtr& call) {

@@ -14,15 +14,30 @@ namespace btserver {
 
 namespace {
 
+bool portInUse(const World& world, uint32_t port) {
+    for (const Connection& connection : world.connections)
+        if (connection.port == port)
+            return true;
+    return false;
+}
+
+// The requested port, or for 0 the next port that no connection uses.
+uint32_t portFor(World& world, uint32_t requested) {
+    if (requested != 0)
+        return requested;
+    while (portInUse(world, world.nextPort)) ++world.nextPort;
+    return world.nextPort++;
+}
+
 Connection& addConnection(World& world, uint32_t device, uint32_t service, uint16_t serviceClass,
-                          bool incoming) {
+                          bool incoming, uint32_t port = 0) {
     Connection connection;
     connection.handle = world.newHandle();
     connection.device = device;
     connection.service = service;
     connection.serviceClass = serviceClass;
     connection.incoming = incoming;
-    connection.port = isSerialType(serviceClass) ? world.nextPort++ : 0;
+    connection.port = isSerialType(serviceClass) ? portFor(world, port) : 0;
     connection.startedUs = g_get_monotonic_time();
     RemoteDevice& remote = *world.device(device);
     if (!carriesTransfers(serviceClass))
@@ -33,7 +48,8 @@ Connection& addConnection(World& world, uint32_t device, uint32_t service, uint1
 }
 
 // The result of connecting to the device's service of the class now; the service on success.
-uint32_t reach(World& world, uint32_t handle, uint16_t serviceClass, const RemoteService*& found) {
+uint32_t reach(World& world, uint32_t handle, uint16_t serviceClass, uint32_t port,
+               const RemoteService*& found) {
     RemoteDevice* device = world.knownDevice(handle);
     if (!device)
         return kResultUnknownHandle;
@@ -42,10 +58,19 @@ uint32_t reach(World& world, uint32_t handle, uint16_t serviceClass, const Remot
     found = device->serviceOfClass(serviceClass);
     if (!found)
         return kResultNoService;
+    if (port != 0 && portInUse(world, port))
+        return kResultBusy;
     return found->reachable ? kResultOk : kResultFailed;
 }
 
 }  // namespace
+
+uint32_t requestedPort(uint16_t serviceClass, const Bytes& parameters) {
+    constexpr size_t kPortOffset = 6;
+    if (!isSerialType(serviceClass) || parameters.size() < kPortOffset + 2)
+        return 0;
+    return word16At(parameters, kPortOffset);
+}
 
 std::string incomingRefusal(World& world, uint32_t device, uint32_t serverHandle) {
     LocalServer* server = world.server(serverHandle);
@@ -66,7 +91,10 @@ std::string acceptIncoming(World& world, uint32_t device, uint32_t serverHandle)
     LocalServer* server = world.server(serverHandle);
     if (!refused.empty() || !server)  // no server is refused above
         return refused;
-    addConnection(world, device, server->handle, server->serviceClass, true);
+    // The server's own port (its extension block), unless another connection has it.
+    uint32_t port = requestedPort(server->serviceClass, server->extension);
+    addConnection(world, device, server->handle, server->serviceClass, true,
+                  portInUse(world, port) ? 0 : port);
     server->status = ServerStatus::InUse;
     return {};
 }
@@ -75,14 +103,15 @@ uint32_t connectIncoming(Service& service, uint32_t device, uint32_t server, std
     error = acceptIncoming(service.world(), device, server);
     if (!error.empty())
         return 0;
-    const Connection& made = service.world().connections.back();
+    Connection& made = service.world().connections.back();
+    service.serialLines().open(made);
     service.signals().emit(kCallbackInterface, "connection_event_ind",
                            g_variant_new("(uu@ay)", made.handle, kConnectionEventUp,
                                          byteArray(connectionRecord(made, made.startedUs))));
     return made.handle;
 }
 
-bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
+bool connectService(Service& service, uint32_t device, uint16_t serviceClass, uint32_t port,
                     std::function<void(uint32_t connection, uint32_t result)> done) {
     if (!service.world().knownDevice(device))
         return false;
@@ -90,11 +119,13 @@ bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
     Service* s = &service;
     service.timers().after(world->timing.connectMs, [=] {
         const RemoteService* found = nullptr;
-        uint32_t result = reach(*world, device, serviceClass, found);
+        uint32_t result = reach(*world, device, serviceClass, port, found);
         uint32_t handle =
             result == kResultOk
-                ? addConnection(*world, device, found->handle, serviceClass, false).handle
+                ? addConnection(*world, device, found->handle, serviceClass, false, port).handle
                 : 0;
+        if (Connection* made = world->connection(handle))
+            s->serialLines().open(*made);
         done(handle, result);
         if (handle != 0 && world->connection(handle))
             s->signals().emit(kCallbackInterface, "connection_complete_ind",
@@ -111,6 +142,7 @@ bool endConnection(Service& service, uint32_t handle, Ending ending) {
     int64_t now = g_get_monotonic_time();
     Bytes last = connectionRecord(*connection, now);
     Connection ended = *connection;
+    service.serialLines().close(handle);
     world.connections.erase(world.connections.begin() + (connection - world.connections.data()));
     bool deviceStillUp = false, serverStillUsed = false;
     for (const Connection& other : world.connections) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/result_codes.h"
+#include "world/bluetooth_types.h"
 
 namespace btserver {
 
@@ -16,13 +17,17 @@ class Service;
 struct Connection;
 struct World;
 
+// The COM port that a connect parameter block asks for: the 16-bit word at offset 6 of
+// the 8-byte block of a serial-type class; 0 (the next free port) otherwise.
+uint32_t requestedPort(uint16_t serviceClass, const Bytes& parameters);
 // Connects to the known device's service of the class after the scenario's while, then
 // calls `done` with the new connection (0 when none) and the result: 5 when the device is
 // out of range, 9 when it offers no service of the class, 1 when the service does not
-// answer. A connection that is still up after `done` is told to the clients:
+// answer, 3 when another connection has the port asked for. A serial-type connection gets
+// the port, or the next free one for 0. A connection that is still up after `done` is told to the clients:
 // "connection_complete_ind" (connection). False, starting nothing, when the device is
 // unknown.
-bool connectService(Service& service, uint32_t device, uint16_t serviceClass,
+bool connectService(Service& service, uint32_t device, uint16_t serviceClass, uint32_t port,
                     std::function<void(uint32_t connection, uint32_t result)> done);
 // Why the device cannot connect to the local server (none such, stopped, the device out
 // of range), or empty when it can.

@@ -181,7 +181,9 @@ void connect(Service& service, const CallPtr& call, bool extended) {
         }
         answer(connection, result);
     };
-    shortcut->connecting = connectService(service, shortcut->device, shortcut->serviceClass, done);
+    uint32_t port = extended ? requestedPort(shortcut->serviceClass, bytesArg(call, 1)) : 0;
+    shortcut->connecting =
+        connectService(service, shortcut->device, shortcut->serviceClass, port, done);
     if (!shortcut->connecting)
         answer(0, kResultUnknownHandle);
 }

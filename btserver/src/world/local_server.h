@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "world/bluetooth_types.h"
+#include "world/remote_device.h"
 
 namespace btserver {
 
@@ -19,6 +20,7 @@ struct LocalServer {
     uint16_t security = 0;  // any of the bits of 7: remote devices need a passkey
     uint16_t param = 0;     // the second parameter word, kept for the stack's users
     Bytes extension;        // as long as the server's class asks for
+    SerialKind serial = SerialKind::Echo;  // serial-type: the far end of its connections
     std::vector<uint32_t> connectedAtStart;  // devices connected to it when the world starts
 };
 

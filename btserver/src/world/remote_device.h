@@ -10,6 +10,9 @@
 
 namespace btserver {
 
+// What answers at the far end of a serial-type connection's pseudo-terminal.
+enum class SerialKind { Echo, Modem, None };  // None: no pseudo-terminal
+
 struct RemoteService {
     static constexpr size_t kMaxNameBytes =
         79;  // the name field of an attribute record holds 80 bytes
@@ -24,6 +27,7 @@ struct RemoteService {
     std::string card;       // object push: the business card file; empty: made from the name
     std::vector<std::string> numbers;      // dial-up: the numbers that connect
     std::vector<std::string> busyNumbers;  // dial-up: the numbers that answer busy
+    SerialKind serial = SerialKind::Echo;  // serial-type: the far end of its connections
 };
 
 // The device's link with the local adapter while it is up: the connections with the device

@@ -75,7 +75,7 @@ void readDevice(GroupReader& in, RemoteDevice& device) {
 
 void readService(GroupReader& in, RemoteService& service) {
     in.allow({"Class", "Name", "Extension", "Reachable", "Files", "ReadOnly", "Card", "Numbers",
-              "BusyNumbers"});
+              "BusyNumbers", "Serial"});
     in.number("Class", 0, UINT16_MAX, service.serviceClass);
     in.text("Name", RemoteService::kMaxNameBytes, service.name);
     in.bytes("Extension", service.extension);
@@ -85,10 +85,11 @@ void readService(GroupReader& in, RemoteService& service) {
     in.text("Card", kMaxPathBytes, service.card);
     in.list("Numbers", kMaxNumberBytes, service.numbers);
     in.list("BusyNumbers", kMaxNumberBytes, service.busyNumbers);
+    in.choice("Serial", {"echo", "modem", "none"}, service.serial);
 }
 
 void readServer(GroupReader& in, LocalServer& server, std::vector<std::string>& connected) {
-    in.allow({"Class", "Name", "Status", "Security", "Connected"});
+    in.allow({"Class", "Name", "Status", "Security", "Connected", "Serial"});
     in.number("Class", 0, UINT16_MAX, server.serviceClass);
     in.text("Name", RemoteService::kMaxNameBytes, server.name);
     uint32_t status = static_cast<uint32_t>(server.status);
@@ -96,6 +97,7 @@ void readServer(GroupReader& in, LocalServer& server, std::vector<std::string>& 
     server.status = static_cast<ServerStatus>(status);
     in.number("Security", 0, UINT16_MAX, server.security);
     in.list("Connected", kMaxIdBytes, connected);
+    in.choice("Serial", {"echo", "modem", "none"}, server.serial);
     server.extension.assign(serverExtensionBytes(server.serviceClass), 0);
 }
 

@@ -1,0 +1,140 @@
+// The pseudo-terminals of serial connections on services_fast.ini, used as a terminal
+// program uses them: the phone's serial port echoes, its dial-up service is a modem, a
+// device connecting to a local serial server gets one too, and each link goes with its
+// connection.
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "service_world.h"
+
+using bttest::Answer;
+using bttest::Bytes;
+using bttest::callArea;
+using bttest::word32;
+
+namespace {
+
+std::string devicePath(uint32_t port) {
+    return corvtest::StandInService::instance().deviceDir() + "/ttyB" + std::to_string(port);
+}
+
+bool linked(uint32_t port) {
+    struct stat info {};
+    return lstat(devicePath(port).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+// The device opened in raw mode, as a terminal program opens it; -1 on failure.
+int openTerminal(uint32_t port) {
+    int fd = open(devicePath(port).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios mode{};
+    if (fd >= 0 && tcgetattr(fd, &mode) == 0) {
+        cfmakeraw(&mode);
+        tcsetattr(fd, TCSANOW, &mode);
+    }
+    return fd;
+}
+
+// What the terminal reads until the text ends with `end` or two seconds pass.
+std::string readUntil(int fd, const std::string& end) {
+    std::string got;
+    pollfd wait{fd, POLLIN, 0};
+    while (got.size() < end.size() || got.compare(got.size() - end.size(), end.size(), end) != 0) {
+        if (poll(&wait, 1, 2000) <= 0)
+            break;
+        char buffer[256];
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        got.append(buffer, static_cast<size_t>(n));
+    }
+    return got;
+}
+
+uint32_t connectOnPort(uint32_t serviceClass, uint8_t port) {
+    Bytes block = {8, 0, 0, 0, 0, 0, port, 0};
+    Answer made = callArea("btsdkconn", "connect_ex",
+                           g_variant_new("(uu@ay)", bttest::kPhone, serviceClass,
+                                         bttest::bytes(block)));
+    EXPECT_EQ(made.u(1), 0u);
+    return made.u(0);
+}
+
+Bytes property(uint32_t connection) {
+    return callArea("btsdkconn", "get_connection_property", g_variant_new("(u)", connection))
+        .ay(0);
+}
+
+void disconnect(uint32_t connection) {
+    EXPECT_EQ(callArea("btsdkconn", "disconnect", g_variant_new("(u)", connection)).u(0), 0u);
+}
+
+class SerialLines : public bttest::ServiceWorld {};
+
+TEST_F(SerialLines, TheEchoSendsBackWhatIsWrittenAndTheConnectionCountsIt) {
+    uint32_t connection = connectOnPort(0x1101, 5);
+    ASSERT_TRUE(linked(5));
+    int fd = openTerminal(5);
+    ASSERT_GE(fd, 0);
+    const std::string text = "hello\r\n\x01\xff";
+    ASSERT_EQ(write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    EXPECT_EQ(readUntil(fd, "\xff"), text);
+    close(fd);
+    Bytes record = property(connection);
+    EXPECT_EQ(word32(record, 20), text.size());  // received from the device
+    EXPECT_EQ(word32(record, 24), text.size());  // sent to it
+    disconnect(connection);
+    EXPECT_FALSE(linked(5));
+}
+
+TEST_F(SerialLines, TheDialUpModemAnswersAtCommands) {
+    struct Case {
+        const char* command;
+        const char* answer;
+    };
+    const Case cases[] = {
+        {"AT\r", "\r\nOK\r\n"},
+        {"ati\r", "\r\nNova Phone\r\n\r\nOK\r\n"},
+        {"AT+CGDCONT?\r", "\r\n+CGDCONT: 1,\"IP\",\"internet\",\"0.0.0.0\",0,0\r\n\r\nOK\r\n"},
+        {"ATD*99#\r", "\r\nCONNECT\r\n"},
+        {"ATDT*99***1#\r\n", "\r\nCONNECT\r\n"},
+        {"ATD*99***2#\r", "\r\nBUSY\r\n"},
+        {"ATD555\r", "\r\nNO CARRIER\r\n"},
+        {"ATH\r", "\r\nOK\r\n"},
+        {"ATX9\r", "\r\nERROR\r\n"},
+    };
+    uint32_t connection = connectOnPort(0x1103, 8);
+    int fd = openTerminal(8);
+    ASSERT_GE(fd, 0);
+    for (const Case& c : cases) {
+        std::string command = c.command, answer = c.answer;
+        // Written in two pieces: a command counts once its line ends.
+        ASSERT_EQ(write(fd, command.data(), 2), 2);
+        ASSERT_EQ(write(fd, command.data() + 2, command.size() - 2),
+                  static_cast<ssize_t>(command.size() - 2));
+        EXPECT_EQ(readUntil(fd, answer), answer) << c.command;
+    }
+    close(fd);
+    disconnect(connection);
+}
+
+TEST_F(SerialLines, ADeviceConnectingToALocalSerialServerGetsOneOnTheServersPort) {
+    uint32_t server =
+        callArea("btsdkspp", "register_spp_service", g_variant_new("(u)", 6u)).u(0);
+    ASSERT_NE(server, 0u);
+    ASSERT_EQ(callArea("btsdksvc", "start_server", g_variant_new("(u)", server)).u(0), 0u);
+    ASSERT_TRUE(bttest::control("ConnectToServer", g_variant_new("(su)", "phone", server)).ok());
+    ASSERT_TRUE(linked(6));
+    int fd = openTerminal(6);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(write(fd, "ping", 4), 4);
+    EXPECT_EQ(readUntil(fd, "ping"), "ping");
+    close(fd);
+    ASSERT_EQ(callArea("btsdkspp", "unregister_spp_service", g_variant_new("(u)", server)).u(0),
+              0u);
+    EXPECT_FALSE(linked(6));
+}
+
+}  // namespace
