@@ -8,7 +8,11 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "service_world.h"
+#include "temporary_dir.h"
 
 using bttest::Answer;
 using bttest::Bytes;
@@ -135,6 +139,24 @@ TEST_F(SerialLines, ADeviceConnectingToALocalSerialServerGetsOneOnTheServersPort
     ASSERT_EQ(callArea("btsdkspp", "unregister_spp_service", g_variant_new("(u)", server)).u(0),
               0u);
     EXPECT_FALSE(linked(6));
+}
+
+TEST_F(SerialLines, ScenarioConnectionsToASerialServerHaveOneFromEveryReset) {
+    std::string dir = corvtest::makeTemporaryDir("serial-scenario");
+    std::ofstream(dir + "/world.ini") << "[Device phone]\nAddress=5C:F3:70:8A:21:C4\n"
+                                         "[Server spp]\nClass=0x1101\nStatus=1\n"
+                                         "Connected=phone\nSerial=modem\n";
+    service.loadScenario(dir + "/world.ini");
+    for (int round = 0; round < 2; ++round) {  // as loaded, then after a reset
+        ASSERT_TRUE(linked(3)) << round;
+        int fd = openTerminal(3);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(write(fd, "AT\r", 3), 3);
+        EXPECT_EQ(readUntil(fd, "OK\r\n"), "\r\nOK\r\n");
+        close(fd);
+        ASSERT_TRUE(bttest::control("Reset").ok());
+    }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
