@@ -20,8 +20,12 @@ std::string defaultStateDir() {
     return std::string(g_get_user_state_dir()) + "/corvane";
 }
 
-// /dev when the service may write there, else a folder of the user's.
+// $CORVANE_DEVICE_DIR, else /dev when the service may write there, else a folder of the
+// user's. The clients look for the devices in the same order.
 std::string defaultDeviceDir() {
+    const char* chosen = g_getenv("CORVANE_DEVICE_DIR");
+    if (chosen && *chosen)
+        return chosen;
     if (access("/dev", W_OK) == 0)
         return "/dev";
     const char* runtime = g_getenv("XDG_RUNTIME_DIR");
@@ -57,7 +61,7 @@ bool parseOptions(int argc, char** argv, Options& out, std::string& error) {
          "DIR"},
         {"device-dir", 0, 0, G_OPTION_ARG_FILENAME, &deviceDir,
          "Folder where the serial devices ttyB<port> of serial connections appear (default: "
-         "/dev when writable, else $XDG_RUNTIME_DIR/corvane/dev, else /tmp/corvane-<uid>/dev)",
+         "$CORVANE_DEVICE_DIR, else /dev when writable, else $XDG_RUNTIME_DIR/corvane/dev, else /tmp/corvane-<uid>/dev)",
          "DIR"},
         {"watch-fd", 0, 0, G_OPTION_ARG_INT, &watchFd,
          "Exit when this file descriptor reports end of file or hang-up", "N"},

@@ -9,6 +9,7 @@
 #include "corvclient/btsdk.h"
 #include "cvcommon/class_names.h"
 #include "cvcommon/profile_ini.h"
+#include "cvcommon/serial_device.h"
 #include "cvcommon/settings_paths.h"
 #include "cvcommon/shortcut_helpers.h"
 #include "harness.h"
@@ -114,6 +115,17 @@ TEST_F(Helpers, ClientPortsOfConnectedShortcutsAreSkipped) {
     // A dial-up shortcut's block is larger than the 15 bytes read (the service says 775).
     BTSHCHDL dialup = serialShortcut(kPhone, kPhoneDun, 0x1103, 9, 295);
     EXPECT_EQ(CvCm_GetComPortByShortcut(dialup, 0x1103), 9);
+}
+
+TEST_F(Helpers, ASerialConnectionsDeviceIsFoundWhereTheServicePublishedIt) {
+    BTSHCHDL serial = serialShortcut(kPhone, kPhoneSpp, 0x1101, 7, 15);
+    ASSERT_NE(serial, 0u);
+    BTUINT8 param[8] = {8, 0, 0, 0, 0, 0, 7, 0};  // size, then the COM port at offset 6
+    BTCONNHDL connection = 0;
+    ASSERT_EQ(Btsdk_ConnectShortCutEx(serial, param, &connection), BTSDK_OK);
+    EXPECT_EQ(CvCm_GetSerialDevicePath(7).toStdString(), service.deviceDir() + "/ttyB7");
+    ASSERT_EQ(Btsdk_Disconnect(connection), BTSDK_OK);
+    EXPECT_EQ(CvCm_GetSerialDevicePath(7).toStdString(), "/dev/ttyB7");  // none published
 }
 
 TEST_F(Helpers, CreateShortcutFindsOrMakesAndGivesHidItsPnpHeader) {

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <stdlib.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -108,6 +109,8 @@ void StandInService::start(const std::string& scenario) {
                                      "--watch-fd=" + std::to_string(pipe[0])};
     if (!scenario.empty())
         argv.push_back("--scenario=" + absolute(scenario));
+    // The clients of this process look for the serial devices where the service puts them.
+    setenv("CORVANE_DEVICE_DIR", deviceDir().c_str(), 1);
     bool started = server_.start(argv, {pipe[0]});
     close(pipe[0]);
     watchWriteEnd_ = pipe[1];
