@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "cvcommon/profile_plug_mng.h"
+#include "shown_windows.h"
 #include "tour_windows.h"
 
 namespace {
@@ -78,11 +79,7 @@ QList<QWidget*> browserWindows() {
     return windows;
 }
 
-QWidget* shownBrowser() {
-    for (QWidget* browser : browserWindows())
-        if (browser->isVisible()) return browser;
-    return nullptr;
-}
+QWidget* shownBrowser() { return shownWindow(QStringLiteral("BtFtpClientClass")); }
 
 QList<TourStep> ftpTourSteps(QWidget* window) {
     auto local = std::make_shared<LocalFiles>();

@@ -20,6 +20,7 @@
 #include "cvcommon/profile_plug_mng.h"
 #include "main_window.h"
 #include "service_list.h"
+#include "shown_windows.h"
 #include "tour_windows.h"
 
 namespace {
@@ -45,17 +46,7 @@ struct PushFiles {
     }
 };
 
-QWidget* shownWindow(const char* objectName) {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top->objectName() == QLatin1String(objectName)) return top;
-    return nullptr;
-}
-
-QWidget* shownSendProgress() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top->inherits("ComProgressDlg")) return top;
-    return nullptr;
-}
+QWidget* shownSendProgress() { return shownWindowOf("ComProgressDlg"); }
 
 // The device's push into the local inbox, a world event of the stand-in service that
 // answers once the file is over; a push that fails is told on the tour's output.
@@ -123,22 +114,22 @@ QList<TourStep> oppTourSteps(MainWindow* window) {
         {QStringLiteral("20-push-request.png"),
          [files] { devicePushes("laptop", files->pushed); },
          // The laptop is not trusted: the manager asks first.
-         [] { return !shownSendProgress() && shownWindow("authorizationPrompt"); }, 15000},
+         [] { return !shownSendProgress() && shownWindow(QStringLiteral("authorizationPrompt")); }, 15000},
         {QStringLiteral("21-received-files.png"),
          [window] {
-             if (QWidget* prompt = shownWindow("authorizationPrompt"))
+             if (QWidget* prompt = shownWindow(QStringLiteral("authorizationPrompt")))
                  if (auto* accept = prompt->findChild<QAbstractButton*>(QStringLiteral("acceptButton"))) accept->click();
              window->findChild<QAction*>(QStringLiteral("actionReceivedFiles"))->trigger();
          },
          [] {
-             QWidget* list = shownWindow("receivedFiles");
+             QWidget* list = shownWindow(QStringLiteral("receivedFiles"));
              auto* view = list ? list->findChild<QTreeWidget*>(QStringLiteral("receivedList")) : nullptr;
-             return view && view->topLevelItemCount() > 0 && shownWindow("receivedFileNotice");
+             return view && view->topLevelItemCount() > 0 && shownWindow(QStringLiteral("receivedFileNotice"));
          },
          10000},
         {QStringLiteral("22-opp-server-properties.png"),
          [window] {
-             for (const char* name : {"receivedFiles", "receivedFileNotice"})
+             for (const QString& name : {QStringLiteral("receivedFiles"), QStringLiteral("receivedFileNotice")})
                  if (QWidget* shown = shownWindow(name)) shown->close();
              // Queued: the dialog is modal, as the server's "Properties" action opens it.
              if (const quint32 server = serverOfClass(window, kObjectPushClass))

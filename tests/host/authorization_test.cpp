@@ -12,6 +12,7 @@
 #include "corvclient/btsdk.h"
 #include "harness.h"
 #include "host_test_util.h"
+#include "shown_windows.h"
 #include "main_window.h"
 
 namespace {
@@ -53,7 +54,7 @@ TEST(Authorization, TheServiceGetsTheAnswerTheUserGave) {
         if (c.button) {
             QWidget* prompt = nullptr;
             ASSERT_TRUE(hosttest::waitUntil(
-                [&] { return (prompt = hosttest::visibleWindow(QStringLiteral("authorizationPrompt"))) != nullptr; }));
+                [&] { return (prompt = shownWindow(QStringLiteral("authorizationPrompt"))) != nullptr; }));
             EXPECT_EQ(prompt->findChild<QLabel*>(QStringLiteral("promptText"))->text(),
                       QStringLiteral("Slate Tablet wants to send you a file."));
             EXPECT_TRUE(answers().empty());
@@ -69,7 +70,7 @@ TEST(Authorization, TheServiceGetsTheAnswerTheUserGave) {
         ASSERT_TRUE(hosttest::waitUntil([] { return !answers().empty(); }));
         EXPECT_EQ(answers(), (std::vector<std::array<uint32_t, 3>>{{kObjectPushServer, c.device, c.answer}}));
         EXPECT_EQ(bool(Btsdk_IsDeviceTrusted(kObjectPushServer, c.device)), c.trustedAfter);
-        EXPECT_TRUE(hosttest::waitUntil([] { return !hosttest::visibleWindow(QStringLiteral("authorizationPrompt")); }));
+        EXPECT_TRUE(hosttest::waitUntil([] { return !shownWindow(QStringLiteral("authorizationPrompt")); }));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "cvcommon/profile_plug_mng.h"
 #include "harness.h"
 #include "host_test_util.h"
+#include "shown_windows.h"
 #include "main_window.h"
 #include "modal_answer.h"
 
@@ -37,7 +38,7 @@ TEST(FrontWindow, NoticeAndPromptGoAboveAModalDialog) {
             SCOPED_TRACE(name);
             QWidget* shown = nullptr;
             ASSERT_TRUE(hosttest::waitUntil(
-                [&] { return (shown = hosttest::visibleWindow(QLatin1String(name))) != nullptr; }));
+                [&] { return (shown = shownWindow(QLatin1String(name))) != nullptr; }));
             EXPECT_EQ(shown->parentWidget(), dialog);
             EXPECT_FALSE(shown->isModal());
         }
@@ -46,7 +47,7 @@ TEST(FrontWindow, NoticeAndPromptGoAboveAModalDialog) {
     delete dialog;
     for (const char* name : names) {
         SCOPED_TRACE(name);
-        QWidget* shown = hosttest::visibleWindow(QLatin1String(name));
+        QWidget* shown = shownWindow(QLatin1String(name));
         ASSERT_TRUE(shown);
         EXPECT_EQ(shown->parentWidget(), &window);
     }

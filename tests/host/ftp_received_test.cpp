@@ -14,6 +14,7 @@
 #include "cvcommon/profile_plug_mng.h"
 #include "harness.h"
 #include "host_test_util.h"
+#include "shown_windows.h"
 #include "main_window.h"
 #include "modal_answer.h"
 
@@ -21,12 +22,7 @@ namespace {
 
 const QString kNotice = QStringLiteral("receivedFileNotice");
 
-QList<QWidget*> visibleNotices() {
-    QList<QWidget*> notices;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == kNotice && widget->isVisible()) notices.append(widget);
-    return notices;
-}
+QList<QWidget*> visibleNotices() { return shownWindows(kNotice); }
 
 QString noticeText(QWidget* notice, const char* label) {
     return notice->findChild<QLabel*>(QLatin1String(label))->text();

@@ -29,12 +29,6 @@ bool waitUntil(const std::function<bool()>& cond, int timeoutMs) {
     return true;
 }
 
-QWidget* visibleWindow(const QString& objectName) {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == objectName && widget->isVisible()) return widget;
-    return nullptr;
-}
-
 QStringList names(const QListWidget* list) {
     QStringList all;
     for (int i = 0; i < list->count(); ++i) all.append(list->item(i)->text());

@@ -27,9 +27,6 @@ std::string scenario(const char* file);
 // Runs the application's events until cond is true or timeoutMs passed; returns cond().
 bool waitUntil(const std::function<bool()>& cond, int timeoutMs = 5000);
 
-// The visible top-level widget with this object name, or null.
-QWidget* visibleWindow(const QString& objectName);
-
 // The texts of the list's items in their order, and the item with this text (or null).
 QStringList names(const QListWidget* list);
 QListWidgetItem* itemNamed(const QListWidget* list, const QString& name);

@@ -16,6 +16,7 @@
 #include "cvcommon/profile_plug_mng.h"
 #include "harness.h"
 #include "host_test_util.h"
+#include "shown_windows.h"
 #include "main_window.h"
 
 namespace {
@@ -50,7 +51,7 @@ QByteArray contents(const QString& path) {
 
 QStringList newestReceived(MainWindow& window) {
     window.findChild<QAction*>(QStringLiteral("actionReceivedFiles"))->trigger();
-    QWidget* list = hosttest::visibleWindow(QStringLiteral("receivedFiles"));
+    QWidget* list = shownWindow(QStringLiteral("receivedFiles"));
     auto* view = list ? list->findChild<QTreeWidget*>(QStringLiteral("receivedList")) : nullptr;
     QTreeWidgetItem* row = view ? view->topLevelItem(0) : nullptr;
     return row ? QStringList{row->text(0), row->text(1), row->text(3)} : QStringList();
@@ -77,7 +78,7 @@ TEST(ObjectPushReceived, AnUntrustedDeviceIsAskedFirstAndItsObjectNeverReplacesA
         push.start("tablet", source);
         QWidget* prompt = nullptr;
         ASSERT_TRUE(hosttest::waitUntil(
-            [&] { return (prompt = hosttest::visibleWindow(QStringLiteral("authorizationPrompt"))) != nullptr; }));
+            [&] { return (prompt = shownWindow(QStringLiteral("authorizationPrompt"))) != nullptr; }));
         prompt->findChild<QAbstractButton*>(QLatin1String(c.button))->click();
         ASSERT_TRUE(hosttest::waitUntil([&] { return push.done; }, 10000));
         if (c.arrived) {

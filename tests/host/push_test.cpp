@@ -20,6 +20,7 @@
 #include "cvcommon/shortcut_helpers.h"
 #include "harness.h"
 #include "host_test_util.h"
+#include "shown_windows.h"
 #include "main_window.h"
 #include "modal_answer.h"
 #include "profilekit/com_progress_dlg.h"
@@ -98,7 +99,7 @@ TEST_F(PushDrop, EachFileArrivesAndOneThatFailedIsNamedInTheSummary) {
         corvtest::ModalAnswer summary = corvtest::answerModal(
             [&] {
                 ASSERT_TRUE(drop(files, onShortcut ? pushShortcut : 0));
-                QWidget* progress = hosttest::visibleWindow(kProgress);
+                QWidget* progress = shownWindow(kProgress);
                 ASSERT_TRUE(progress);
                 titleAtStart = progress->windowTitle();
                 QFile::remove(files.at(1).toLocalFile());
@@ -110,7 +111,7 @@ TEST_F(PushDrop, EachFileArrivesAndOneThatFailedIsNamedInTheSummary) {
         EXPECT_EQ(inboxFile("first.txt"), QByteArray("first file\n"));
         EXPECT_TRUE(inboxFile("third.bin") == QByteArray::fromStdString(binary)) << "third.bin differs";
         EXPECT_EQ(inboxFile("gone.txt"), QByteArray("<missing>"));
-        EXPECT_FALSE(hosttest::visibleWindow(kProgress));
+        EXPECT_FALSE(shownWindow(kProgress));
         EXPECT_TRUE(ObjectPushSlot::take()) << "the batch gave the slot back";
         ObjectPushSlot::release();
         for (const QString& name : QDir(inbox()).entryList(QDir::Files)) QDir(inbox()).remove(name);
@@ -122,7 +123,7 @@ TEST_F(PushDrop, ProgressWindowFollowsTheFileAndItsCancelEndsItAndTheRest) {
     corvtest::ModalAnswer summary = corvtest::answerModal(
         [&] {
             ASSERT_TRUE(drop(files));
-            auto* progress = qobject_cast<ComProgressDlg*>(hosttest::visibleWindow(kProgress));
+            auto* progress = qobject_cast<ComProgressDlg*>(shownWindow(kProgress));
             ASSERT_TRUE(progress);
             auto* bar = progress->findChild<QProgressBar*>(QStringLiteral("progressBar"));
             ASSERT_TRUE(hosttest::waitUntil([&] { return bar->value() > 0; }));

@@ -12,6 +12,7 @@
 #include "cvcommon/profile_plug_mng.h"
 #include "harness.h"
 #include "host_test_util.h"
+#include "shown_windows.h"
 #include "main_window.h"
 
 namespace {
@@ -38,7 +39,7 @@ TEST(ReceivedFile, APutFileShowsANoticeThatOpensItsFolder) {
 
     service.act("DevicePutsFile", g_variant_new("(sss)", "phone", source.c_str(), "report.txt"));
     QWidget* notice = nullptr;
-    ASSERT_TRUE(hosttest::waitUntil([&] { return (notice = hosttest::visibleWindow(QStringLiteral("receivedFileNotice"))); }));
+    ASSERT_TRUE(hosttest::waitUntil([&] { return (notice = shownWindow(QStringLiteral("receivedFileNotice"))); }));
     EXPECT_TRUE(std::ifstream(hosttest::sharedFolder() + "/report.txt").good());
     EXPECT_EQ(notice->findChild<QLabel*>(QStringLiteral("noticeText"))->text(), QStringLiteral("Received report.txt"));
     EXPECT_TRUE(notice->findChild<QLabel*>(QStringLiteral("noticeFolder"))
@@ -51,7 +52,7 @@ TEST(ReceivedFile, APutFileShowsANoticeThatOpensItsFolder) {
     notice->findChild<QPushButton*>(QStringLiteral("openFolderButton"))->click();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(opener.opened, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(hosttest::sharedFolder()))});
-    EXPECT_TRUE(hosttest::waitUntil([] { return !hosttest::visibleWindow(QStringLiteral("receivedFileNotice")); }));
+    EXPECT_TRUE(hosttest::waitUntil([] { return !shownWindow(QStringLiteral("receivedFileNotice")); }));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "cvcommon/profile_plug_mng.h"
 #include "harness.h"
 #include "host_test_util.h"
+#include "shown_windows.h"
 #include "main_window.h"
 
 namespace {
@@ -35,7 +36,7 @@ public Q_SLOTS:
 // Opens the list from the window's menu entry; its newest row.
 QTreeWidgetItem* newestRow(MainWindow& window) {
     window.findChild<QAction*>(QStringLiteral("actionReceivedFiles"))->trigger();
-    QWidget* list = hosttest::visibleWindow(QStringLiteral("receivedFiles"));
+    QWidget* list = shownWindow(QStringLiteral("receivedFiles"));
     auto* view = list ? list->findChild<QTreeWidget*>(QStringLiteral("receivedList")) : nullptr;
     return view ? view->topLevelItem(0) : nullptr;
 }
@@ -53,7 +54,7 @@ TEST(ReceivedList, AnFtpPutIsListedWithSenderAndSizeAndKeptAcrossARestart) {
         MainWindow window;
         window.show();
         service.act("DevicePutsFile", g_variant_new("(sss)", "phone", source.c_str(), "minutes.txt"));
-        ASSERT_TRUE(hosttest::waitUntil([] { return hosttest::visibleWindow(QStringLiteral("receivedFileNotice")); }));
+        ASSERT_TRUE(hosttest::waitUntil([] { return shownWindow(QStringLiteral("receivedFileNotice")); }));
         QTreeWidgetItem* row = newestRow(window);
         ASSERT_TRUE(row);
         EXPECT_EQ((QStringList{row->text(0), row->text(1), row->text(3)}), expected);

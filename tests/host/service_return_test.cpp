@@ -18,6 +18,7 @@
 #include "corvclient/btsdk.h"
 #include "harness.h"
 #include "host_test_util.h"
+#include "shown_windows.h"
 #include "main_window.h"
 
 namespace {
@@ -130,7 +131,7 @@ TEST_F(ServiceReturn, AfterTheBusComesBackAReceivedFileIsShownAgain) {
     service.act("DevicePutsFile", g_variant_new("(sss)", "phone", source.c_str(), "after-restart.txt"));
     QWidget* notice = nullptr;
     ASSERT_TRUE(hosttest::waitUntil(
-        [&] { return (notice = hosttest::visibleWindow(QStringLiteral("receivedFileNotice"))) != nullptr; }));
+        [&] { return (notice = shownWindow(QStringLiteral("receivedFileNotice"))) != nullptr; }));
     EXPECT_EQ(notice->findChild<QLabel*>(QStringLiteral("noticeText"))->text(),
               QStringLiteral("Received after-restart.txt"));
 }
