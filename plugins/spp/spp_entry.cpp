@@ -6,6 +6,7 @@
 #include "corvclient/btsdk.h"
 #include "cvcommon/profile_plugin.h"
 #include "cvcommon/service_classes.h"
+#include "cvcommon/shortcut_helpers.h"
 #include "profilekit/entry_guard.h"
 #include "sppproperty_class.h"
 
@@ -109,7 +110,7 @@ CV_PLUGIN_EXPORT bool isShortcutRelatedConnectionExist(unsigned int shortcut) {
         [&] {
             BtsdkShortcutProperty shortcutProperty{};
             shortcutProperty.shortcut = shortcut;
-            if (Btsdk_GetShortCutProperty(&shortcutProperty) != BTSDK_OK) return false;
+            if (!CvCm_ReadShortcutProperty(&shortcutProperty)) return false;
             BTCONNHDL connections[kMaxConnections] = {};
             const BTUINT32 count = Btsdk_GetAllOutgoingConnections(connections, kMaxConnections);
             for (BTUINT32 i = 0; i < count && i < kMaxConnections; ++i) {

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLibrary>
 #include <QProgressDialog>
 #include <QTest>
 
@@ -36,8 +35,7 @@ corvtest::ModalAnswer SppPlugin::trigger(const QList<QAction*>& list, const QStr
 corvtest::ModalAnswer SppPlugin::connectShortcut(unsigned int shortcut) {
     const corvtest::ModalAnswer refused =
         trigger(ProfilePlugMng::GetRemoteActionListByShortcut(shortcut), QStringLiteral("&Connect"));
-    if (refused.came) return refused;
-    return waitForConnectEnd();
+    return refused.came ? refused : waitForConnectEnd();
 }
 
 bool SppPlugin::connectWindowUp() {
@@ -49,13 +47,6 @@ bool SppPlugin::connectWindowUp() {
 corvtest::ModalAnswer SppPlugin::waitForConnectEnd() {
     return corvtest::answerModal([] { EXPECT_TRUE(QTest::qWaitFor([] { return !connectWindowUp(); }, 10000)); },
                                  corvtest::Press::button(QMessageBox::Ok));
-}
-
-QFunctionPointer SppPlugin::resolve(const char* name) {
-    QLibrary library(QStringLiteral(SPP_PLUGIN));
-    const QFunctionPointer function = library.resolve(name);
-    EXPECT_NE(function, nullptr) << name;
-    return function;
 }
 
 }  // namespace spptest

@@ -2,8 +2,6 @@
 // with a host function that records its calls, on the serial-port world of the stand-in.
 #pragma once
 
-#include <QString>
-
 #include "modal_answer.h"
 #include "plugin_test.h"
 #include "qt_print.h"
@@ -20,22 +18,12 @@ protected:
     void SetUp() override;
 
     static unsigned int shortcutTo(unsigned int device, unsigned int service);
-    // The entry of the list whose text starts with the prefix, triggered; the modal box
-    // that came (answered with OK) is returned.
+    // Triggers the entry whose text starts with the prefix; the box that came, answered OK.
     static corvtest::ModalAnswer trigger(const QList<QAction*>& list, const QString& prefix);
-    // Connects the shortcut through its entry and waits until the connect has ended; the
-    // warning that came, answered with OK.
+    // Connects the shortcut through its entry and waits for the end; the warning that came.
     static corvtest::ModalAnswer connectShortcut(unsigned int shortcut);
     static corvtest::ModalAnswer waitForConnectEnd();
     static bool connectWindowUp();
-    // A function the plug-in exports, resolved in the loaded library.
-    template <typename Func>
-    static Func entry(const char* name) {
-        return reinterpret_cast<Func>(resolve(name));
-    }
-
-private:
-    static QFunctionPointer resolve(const char* name);
 };
 
 }  // namespace spptest
