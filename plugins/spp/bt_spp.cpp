@@ -10,6 +10,7 @@
 #include "cvcommon/serial_device.h"
 #include "cvcommon/service_classes.h"
 #include "cvcommon/shortcut_helpers.h"
+#include "device_param_bits.h"
 #include "profilekit/modal_dialog.h"
 #include "profilekit/profile_status_class.h"
 #include "profilekit/rmt_profile_property_class.h"
@@ -21,7 +22,6 @@ QList<BtComPort*> BtSpp::s_comPorts;
 namespace {
 
 constexpr BTUINT32 kMaxShortcuts = 1024;
-constexpr BTUINT32 kServicesBrowsed = 1u << 31, kServicesFound = 1u << 30;
 
 QString displayName() {
     QString name;
@@ -40,9 +40,7 @@ void BtSpp::handlesReset() { deleteDispatchers(); }
 void BtSpp::deleteDispatchers() { qDeleteAll(std::exchange(s_comPorts, {})); }
 
 void BtSpp::SetShortcutHanlde(unsigned int shortcut) {
-    unsigned int handles[kMaxShortcuts];
-    const BTUINT32 count = Btsdk_GetShortCutByDeviceHandle(m_hDevice, btclass::kSerialPort, handles, kMaxShortcuts);
-    if (count == BTUINT32(s_comPorts.size())) resetHandles();
+    if (readShortcuts().size() == size_t(s_comPorts.size())) resetHandles();
     m_hShortcut = shortcut;
     BtsdkShortcutProperty property{};
     property.shortcut = shortcut;

@@ -3,12 +3,12 @@
 #include "corvclient/btsdk.h"
 #include "cvcommon/service_classes.h"
 #include "cvcommon/shortcut_helpers.h"
+#include "device_param_bits.h"
 #include "profilekit/serial_blocks.h"
 
 namespace {
 
 constexpr uint kStackSize = 1048576;
-constexpr BTUINT32 kServicesBrowsed = 1u << 31, kServicesFound = 1u << 30;
 
 BTRESULT connectOn(BTSHCHDL shortcut, uint16_t port, BTCONNHDL* connection) {
     SerialConnectParam param(port);
