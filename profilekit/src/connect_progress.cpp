@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cvcommon/cv_skin.h"
+#include "cvcommon/shortcut_helpers.h"
 #include "profilekit/profile_worker.h"
 
 namespace {
@@ -30,10 +31,24 @@ QString ConnectProgress::connectingTo(const QString& device) { return tr("Connec
 
 QProgressDialog* ConnectProgress::window() const { return window_; }
 
+void ConnectProgress::warn(const QString& text) { QMessageBox::warning(parent_, QString(), text, QMessageBox::Ok); }
+
+bool ConnectProgress::mayConnect(unsigned int shortcut) {
+    if (worker_) {
+        warn(tr("A connecting operation is in progress, please try again later."));
+        return false;
+    }
+    if (!shortcut) return false;
+    if (CvCm_IsShortcutConnected(shortcut)) {
+        warn(tr("A connection to this device already exists."));
+        return false;
+    }
+    return true;
+}
+
 bool ConnectProgress::start(std::unique_ptr<ProfileWorker> worker, const Request& request) {
     if (worker_) {
-        QMessageBox::warning(parent_, QString(), tr("A connecting operation is in progress, please try again later."),
-                             QMessageBox::Ok);
+        warn(tr("A connecting operation is in progress, please try again later."));
         return false;
     }
     worker_ = std::move(worker);
@@ -60,7 +75,7 @@ void ConnectProgress::report(quint32 opType, quint32 outcome, quint32 value) {
     if (final) closeWindow();
     Q_EMIT OperationInd(opType, outcome, value);
     if (final && outcome == request_.failure && !cancelled_) {
-        QMessageBox::warning(parent_, QString(), tr("Cannot connect to the remote device."), QMessageBox::Ok);
+        warn(tr("Cannot connect to the remote device."));
     }
 }
 

@@ -125,6 +125,11 @@
         <translation>Es wird bereits eine Verbindung hergestellt. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
+        <location filename="../src/connect_progress.cpp" line="43"/>
+        <source>A connection to this device already exists.</source>
+        <translation>Eine Verbindung zu diesem Gerät besteht bereits.</translation>
+    </message>
+    <message>
         <location filename="../src/connect_progress.cpp" line="45"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>

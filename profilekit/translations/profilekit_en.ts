@@ -125,6 +125,11 @@
         <translation>A connecting operation is in progress, please try again later.</translation>
     </message>
     <message>
+        <location filename="../src/connect_progress.cpp" line="43"/>
+        <source>A connection to this device already exists.</source>
+        <translation>A connection to this device already exists.</translation>
+    </message>
+    <message>
         <location filename="../src/connect_progress.cpp" line="45"/>
         <source>Cancel</source>
         <translation>Cancel</translation>

@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 #include "cvcommon/shortcut_helpers.h"
 #include "modal_answer.h"
 #include "parts_fixture.h"
@@ -104,6 +106,34 @@ TEST_F(Connect, ASecondConnectWhileOneRunsIsRefusedWithAWarning) {
     EXPECT_TRUE(connector->busy());
     EXPECT_TRUE(waitUntilIdle());
     EXPECT_TRUE(CvCm_IsShortcutConnected(shortcut));
+}
+
+// Each row leaves the world for the next: a running connect, then a connected shortcut.
+TEST_F(Connect, TheChecksBeforeAConnectWarnOrStayQuiet) {
+    service.setReply("btsdkshc", "connect_shortcut_ex", slowConnect());
+    struct Row {
+        const char* step;
+        unsigned int shortcut;
+        std::function<void()> before;
+        bool may;
+        QString warning;  // empty: no box
+    };
+    const Row rows[] = {
+        {"idle", shortcut, [] {}, true, QString()},
+        {"a connect runs", shortcut, [&] { startConnect(); }, false,
+         QStringLiteral("A connecting operation is in progress, please try again later.")},
+        {"no shortcut", 0, [&] { ASSERT_TRUE(waitUntilIdle()); }, false, QString()},
+        {"already connected", shortcut, [] {}, false, QStringLiteral("A connection to this device already exists.")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.step);
+        row.before();
+        bool may = !row.may;
+        const corvtest::ModalAnswer answer = corvtest::answerModal(
+            [&] { may = connector->mayConnect(row.shortcut); }, corvtest::Press::button(QMessageBox::Ok));
+        EXPECT_EQ(may, row.may);
+        EXPECT_EQ(answer.text, row.warning);
+    }
 }
 
 TEST_F(Connect, ACancelledConnectIsUndoneWithoutAWarning) {

@@ -6,7 +6,8 @@
 // finished() tells that the worker and the window are gone.
 //
 // The plug-in object keeps one ConnectProgress as a member (the widget given is the parent
-// of its windows and boxes, not its owner) and calls
+// of its windows and boxes, not its owner). Before it looks for a free port it asks
+// mayConnect(shortcut), then calls
 //     m_connect.start(std::make_unique<WorkingThread>(), {ConnectProgress::connectingTo(name), 1, shortcut, port, 3});
 // start returns false when the connect did not start: a second start while one runs
 // (it shows "A connecting operation is in progress, please try again later.") or an
@@ -44,6 +45,11 @@ public:
 
     static QString connectingTo(const QString& device);
 
+    // The checks before a connect, in this order: a connect already running (warned as
+    // start() does), shortcut 0 (nothing shown), a shortcut already connected (warned
+    // "A connection to this device already exists."). False when the connect must not go on.
+    bool mayConnect(unsigned int shortcut);
+
     bool start(std::unique_ptr<ProfileWorker> worker, const Request& request);
     bool busy() const { return worker_ != nullptr; }
     bool cancelled() const { return cancelled_; }
@@ -55,6 +61,7 @@ Q_SIGNALS:
     void finished();
 
 private:
+    void warn(const QString& text);
     void report(quint32 opType, quint32 outcome, quint32 value);
     void cancelConnect();
     void workerFinished();

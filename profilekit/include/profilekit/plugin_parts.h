@@ -7,15 +7,22 @@
 //   entry_guard.h         guarded(): each exported entry point does nothing, or returns
 //                         its empty value, while the plug-in object s_pThis is missing.
 //                         [parts_plugin.cpp]
-//   profile_handles.h     ProfileHandles: the request handles; every setter zeroes all.
-//                         [parts_plugin.h]
+//   profile_handles.h     ProfileHandles: the request handles; every setter zeroes all;
+//                         handlesReset() drops what a plug-in made for them. [parts_plugin.h;
+//                         plugins/spp/bt_spp.cpp SetShortcutHanlde]
 //   profile_worker.h      ProfileWorker: base of a plug-in's WorkingThread; one operation
 //                         at a time from the plug-in's table, reports through the queued
 //                         OperationInd, refuses a second operation under its own code.
 //                         [parts_working_thread.cpp]
 //   connect_progress.h    ConnectProgress: connect on the worker behind a modal
 //                         "Connecting to %1..." window (serial port, dial-up, network).
-//                         [parts_plugin.cpp connectShortcut]
+//                         mayConnect(): the checks before it (a connect running, no
+//                         shortcut, one already connected). [parts_plugin.cpp
+//                         connectShortcut; plugins/spp/spp_connect.cpp actionConnect]
+//   serial_blocks.h       SerialConnectParam, SerialShortcutAttr: a serial-type
+//                         connection's COM port in its connect parameter block and in
+//                         the shortcut's attribute block; WriteShortcutComPort().
+//                         [plugins/spp/working_thread.cpp]
 //   server_switch.h       SwitchProfileServer(): a local server's Enable/Disable and the
 //                         "status" it leaves in the plug-in's settings section; the status
 //                         window's own switch and the section of a server's class.
@@ -70,6 +77,7 @@
 #include "profile_handles.h"
 #include "profile_worker.h"
 #include "received_file.h"
+#include "serial_blocks.h"
 #include "server_actions.h"
 #include "server_general_page.h"
 #include "server_switch.h"

@@ -30,6 +30,7 @@ PartsPlugin::~PartsPlugin() = default;
 
 void PartsPlugin::connectShortcut(unsigned int shortcut) {
     SetShortcutHanlde(shortcut);
+    if (!m_connect.mayConnect(shortcut)) return;
     ConnectProgress::Request request;
     request.label = ConnectProgress::connectingTo(QStringLiteral("#%1").arg(shortcut));
     request.opType = kOpConnectShortcut;

@@ -23,7 +23,8 @@ public:
 
     WorkingThread* worker() const { return m_worker; }
     ConnectProgress* connector() { return &m_connect; }
-    // The default action of a shortcut: connect it behind the progress window.
+    // The default action of a shortcut: connect it behind the progress window once
+    // mayConnect() agrees.
     void connectShortcut(unsigned int shortcut);
     void showServerProperties(unsigned int server, QWidget* parent, int page);
     // The server's menu: [open, separator, Enable/Disable, Status, separator, Properties].

@@ -1,0 +1,29 @@
+// The serial-port plug-in in a working folder, loaded by the plug-in manager for each test
+// with a host function that records its calls, on the serial-port world of the stand-in.
+#pragma once
+
+#include "modal_answer.h"
+#include "plugin_test.h"
+#include "qt_print.h"
+
+namespace spptest {
+
+// spp_world.ini
+constexpr unsigned int kPhone = 1, kDongle = 2, kGsm = 3, kPhoneEcho = 4, kPhoneSecond = 5, kDongleSpp = 6,
+                       kDongleStale = 7, kGsmModem = 8, kServerSpp = 9;
+const QString kName = QStringLiteral("Bluetooth Serial Port");
+
+class SppPlugin : public pktest::PluginTest {
+protected:
+    void SetUp() override;
+
+    static unsigned int shortcutTo(unsigned int device, unsigned int service);
+    // Triggers the entry whose text starts with the prefix; the box that came, answered OK.
+    static corvtest::ModalAnswer trigger(const QList<QAction*>& list, const QString& prefix);
+    // Connects the shortcut through its entry and waits for the end; the warning that came.
+    static corvtest::ModalAnswer connectShortcut(unsigned int shortcut);
+    static corvtest::ModalAnswer waitForConnectEnd();
+    static bool connectWindowUp();
+};
+
+}  // namespace spptest
