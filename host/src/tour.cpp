@@ -18,6 +18,7 @@
 #include "shortcut_list.h"
 #include "tour_ftp.h"
 #include "tour_opp.h"
+#include "tour_spp.h"
 #include "tour_shot.h"
 #include "tour_windows.h"
 
@@ -116,7 +117,7 @@ Tour::Tour(MainWindow* window, const QString& folder) : QObject(window), window_
          },
          [this] { return shownStatus(window_) != nullptr; }, 3000},
     };
-    steps_ << ftpTourSteps(window_) << oppTourSteps(window_);
+    steps_ << ftpTourSteps(window_) << oppTourSteps(window_) << sppTourSteps(window_);
 }
 
 void Tour::start() {
