@@ -63,6 +63,7 @@ TEST_F(SerialPorts, ALocalSerialServerAnswersItsPort) {
         callArea("btsdkspp", "register_spp_service", g_variant_new("(u)", 6u)).u(0);
     ASSERT_NE(server, 0u);
     EXPECT_EQ(portOf(server), 6u);
+    EXPECT_EQ(portOf(bttest::kServerSpp), 9u);  // the port its scenario gives
     EXPECT_EQ(portOf(bttest::kServerFtp), 0u);  // not serial
 }
 

@@ -89,7 +89,7 @@ void readService(GroupReader& in, RemoteService& service) {
 }
 
 void readServer(GroupReader& in, LocalServer& server, std::vector<std::string>& connected) {
-    in.allow({"Class", "Name", "Status", "Security", "Connected", "Serial"});
+    in.allow({"Class", "Name", "Status", "Security", "Connected", "Serial", "Port"});
     in.number("Class", 0, UINT16_MAX, server.serviceClass);
     in.text("Name", RemoteService::kMaxNameBytes, server.name);
     uint32_t status = static_cast<uint32_t>(server.status);
@@ -98,7 +98,14 @@ void readServer(GroupReader& in, LocalServer& server, std::vector<std::string>& 
     in.number("Security", 0, UINT16_MAX, server.security);
     in.list("Connected", kMaxIdBytes, connected);
     in.choice("Serial", {"echo", "modem", "none"}, server.serial);
+    uint32_t port = 0;
+    in.number("Port", 0, UINT16_MAX, port);
     server.extension.assign(serverExtensionBytes(server.serviceClass), 0);
+    // A serial-type server's COM port: the 16 bits at offset 6, as register_spp_service sets it.
+    if (server.extension.size() == 8) {
+        server.extension[6] = static_cast<uint8_t>(port & 0xFF);
+        server.extension[7] = static_cast<uint8_t>(port >> 8);
+    }
 }
 
 // The remainder of a group name after a prefix such as "Device ", or empty.
