@@ -5,7 +5,6 @@
 
 #include <QTreeWidget>
 
-#include <functional>
 #include <vector>
 
 #include "corvclient/btsdk.h"
@@ -27,17 +26,18 @@ QString device(int port) {
     return QString::fromStdString(service().deviceDir()) + QStringLiteral("/ttyB%1").arg(port);
 }
 
-QTreeWidget* list(const MainWindow& window, const char* name) {
-    return window.findChild<QTreeWidget*>(QString::fromLatin1(name));
+// Waits for the row's status and says what it was instead.
+void expectStatus(QTreeWidget* view, unsigned int handle, int column, const QString& status) {
+    EXPECT_TRUE(hosttest::waitUntil([&] { return hosttest::rowText(view, handle, column) == status; }))
+        << hosttest::rowText(view, handle, column).toStdString();
 }
 
 TEST(SerialLines, AConnectedSerialShortcutNamesItsDevice) {
     service().loadScenario(hosttest::scenario("services_fast.ini"));
     MainWindow window;
     window.show();
-    QTreeWidget* view = list(window, "shortcutList");
+    auto* view = window.findChild<QTreeWidget*>(QStringLiteral("shortcutList"));
     ASSERT_TRUE(view);
-
     struct Case {
         unsigned int service;
         BTUINT8 port;  // asked for in the connect parameter block
@@ -57,16 +57,10 @@ TEST(SerialLines, AConnectedSerialShortcutNamesItsDevice) {
         BTCONNHDL connection = 0;
         ASSERT_EQ(hosttest::callOffThread([&] { return Btsdk_ConnectShortCutEx(shortcut, block.data(), &connection); }),
                   0u);
-        EXPECT_TRUE(hosttest::waitUntil([&] { return hosttest::rowText(view, shortcut, kShortcutStatus) == c.connected; }))
-            << hosttest::rowText(view, shortcut, kShortcutStatus).toStdString();
+        expectStatus(view, shortcut, kShortcutStatus, c.connected);
         EXPECT_EQ(hosttest::callOffThread([&] { return Btsdk_DisconnectShortCut(shortcut); }), 0u);
-        EXPECT_TRUE(hosttest::waitUntil([&] { return hosttest::rowText(view, shortcut, kShortcutStatus) == QStringLiteral("Idle"); }))
-            << hosttest::rowText(view, shortcut, kShortcutStatus).toStdString();
+        expectStatus(view, shortcut, kShortcutStatus, QStringLiteral("Idle"));
     }
-}
-
-void connectToServer(const char* id, unsigned int server) {
-    service().act("ConnectToServer", g_variant_new("(su)", id, server));
 }
 
 // The link of the device's one connection drops.
@@ -87,31 +81,30 @@ TEST(SerialLines, ASerialServerInUseNamesTheDevicesOfItsConnections) {
     CvCm_GetSvcDisplayName(0x1101, &serialPort);
     MainWindow window;
     window.show();
-    QTreeWidget* view = list(window, "serverList");
+    auto* view = window.findChild<QTreeWidget*>(QStringLiteral("serverList"));
     ASSERT_TRUE(view);
     const unsigned int server = hosttest::serverNamed(&window, serialPort);
-    ASSERT_NE(server, 0u);
     ASSERT_EQ(Btsdk_StartServer(server), 0u);
-
     // Connections without a port of their server's take the free ones from 3 on.
     struct Step {
-        const char* what;
-        std::function<void()> act;
+        const char* id;
+        BTDEVHDL remote;
+        bool connects;  // else its link drops
         QString status;
     };
     const Step steps[] = {
-        {"the phone connects", [server] { connectToServer("phone", server); },
-         QStringLiteral("Connected on ") + device(3)},
-        {"the laptop connects", [server] { connectToServer("laptop", server); },
-         QStringLiteral("Connected on %1, %2").arg(device(3), device(4))},
-        {"the phone's link drops", [] { dropConnectionOf(kPhone); }, QStringLiteral("Connected on ") + device(4)},
-        {"the laptop's link drops", [] { dropConnectionOf(kLaptop); }, QStringLiteral("Idle")},
+        {"phone", kPhone, true, QStringLiteral("Connected on ") + device(3)},
+        {"laptop", kLaptop, true, QStringLiteral("Connected on %1, %2").arg(device(3), device(4))},
+        {"phone", kPhone, false, QStringLiteral("Connected on ") + device(4)},
+        {"laptop", kLaptop, false, QStringLiteral("Idle")},
     };
     for (const Step& step : steps) {
-        SCOPED_TRACE(step.what);
-        step.act();
-        EXPECT_TRUE(hosttest::waitUntil([&] { return hosttest::rowText(view, server, kServerStatus) == step.status; }))
-            << hosttest::rowText(view, server, kServerStatus).toStdString();
+        SCOPED_TRACE(std::string(step.id) + (step.connects ? " connects" : " drops"));
+        if (step.connects)
+            service().act("ConnectToServer", g_variant_new("(su)", step.id, server));
+        else
+            dropConnectionOf(step.remote);
+        expectStatus(view, server, kServerStatus, step.status);
     }
 }
 

@@ -135,6 +135,15 @@ TEST_F(Corvctl, SerialConnectionsNameTheirDevice) {
     }
 }
 
+// A serial service whose far end has no terminal (Serial=none): the port, and no device.
+TEST_F(Corvctl, ASerialConnectionWithoutATerminalNamesItsPort) {
+    service.loadScenario(CORVANE_SCENARIOS_DIR "/status_fast.ini");
+    Outcome connect = corvctl({"connect", "Nova Phone", "0x1101", "--port", "5"});
+    service.loadScenario(CORVANE_SCENARIOS_DIR "/default.ini");
+    ASSERT_EQ(exitCode(connect), 0) << connect.err;
+    EXPECT_EQ(connect.out.substr(connect.out.find(' ', 11)), " on port 5 (no device)\n") << connect.out;
+}
+
 TEST_F(Corvctl, ConnectTakesAPortOnlyForSerialClasses) {
     struct Case {
         std::vector<std::string> args;
