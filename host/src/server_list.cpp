@@ -7,10 +7,12 @@
 #include "corvclient/btsdk.h"
 #include "cvcommon/class_names.h"
 #include "cvcommon/profile_plug_mng.h"
+#include "cvcommon/service_classes.h"
 #include "device_info.h"
 #include "item_rows.h"
 #include "plugin_menu.h"
 #include "profile_windows.h"
+#include "serial_lines.h"
 #include "skin_icons.h"
 
 namespace {
@@ -25,6 +27,8 @@ QTreeWidgetItem* serverItem(BTSVCHDL server, const BtsdkLocalServerAttr& attr) {
     CvCm_GetSvcDisplayName(attr.service_class, &className);
     BTUINT16 state = 0;
     Btsdk_GetServerStatus(server, &state);
+    if (btclass::isSerialType(attr.service_class) && state == BTSDK_SERVER_IN_USE)
+        status = withSerialDevices(status, serialDevicesOfServer(server));
     item->setIcon(kClass, profileIcon(attr.service_class, state == BTSDK_SERVER_IN_USE));
     item->setText(kClass, className);
     item->setText(kStatus, status);

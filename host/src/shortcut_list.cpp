@@ -7,11 +7,13 @@
 #include "corvclient/btsdk.h"
 #include "cvcommon/class_names.h"
 #include "cvcommon/profile_plug_mng.h"
+#include "cvcommon/service_classes.h"
 #include "cvcommon/shortcut_helpers.h"
 #include "device_info.h"
 #include "item_rows.h"
 #include "plugin_menu.h"
 #include "profile_windows.h"
+#include "serial_lines.h"
 #include "skin_icons.h"
 
 namespace {
@@ -28,7 +30,10 @@ QTreeWidgetItem* shortcutItem(BTSHCHDL shortcut) {
     auto* item = new QTreeWidgetItem;
     QString status, tip;
     CvCm_GetRmtSvcStatusString(shortcut, &status);
-    item->setIcon(kName, profileIcon(property.service_class, CvCm_IsShortcutConnected(shortcut)));
+    const bool connected = CvCm_IsShortcutConnected(shortcut);
+    if (connected && btclass::isSerialType(property.service_class))
+        status = withSerialDevices(status, {serialDeviceOf(property.connection)});
+    item->setIcon(kName, profileIcon(property.service_class, connected));
     // The service's name says what the shortcut reaches; the device has its own column.
     QString service = fieldText(property.service_name, sizeof property.service_name);
     item->setText(kName, service.isEmpty() ? fieldText(property.name, sizeof property.name) : service);

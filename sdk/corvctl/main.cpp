@@ -57,7 +57,15 @@ void usage(FILE* out) {
     for (const Command* group : kGroups) {
         for (const Command* c = group; c->name; ++c) {
             std::string head = std::string(c->name) + (c->usage[0] ? " " : "") + c->usage;
-            std::fprintf(out, "  %-36s %s\n", head.c_str(), c->summary);
+            std::fprintf(out, "  %-36s ", head.c_str());
+            // A summary's further lines stand under its first.
+            for (const char* s = c->summary; *s; ++s) {
+                if (*s == '\n')
+                    std::fprintf(out, "\n%39s", "");
+                else
+                    std::fputc(*s, out);
+            }
+            std::fputc('\n', out);
         }
     }
     std::fprintf(out,

@@ -1,11 +1,14 @@
 // Commands about services, local servers and connections.
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "command.h"
 #include "corvclient/btsdk.h"
+#include "cvcommon/service_classes.h"
 #include "device_lookup.h"
+#include "serial_line.h"
 
 namespace corvctl {
 namespace {
@@ -76,17 +79,33 @@ int server(const Args& args) {
     return 0;
 }
 
+// The parameter block's COM port (offset 6, least significant byte first) from
+// "--port N" after the DEVICE and CLASS; true when there is none or it is valid.
+bool portOption(const Args& args, BTUINT32 serviceClass, std::vector<BTUINT8>& param) {
+    if (args.size() == 2) return true;
+    BTUINT32 port = 0;
+    if (args.size() != 4 || args[2] != "--port" || !parseHandle(args[3], &port) || !port || port > 0xFFFF ||
+        !btclass::isSerialType(serviceClass))
+        return false;
+    param[6] = static_cast<BTUINT8>(port & 0xFF);
+    param[7] = static_cast<BTUINT8>(port >> 8);
+    return true;
+}
+
 int connect(const Args& args) {
     BTUINT32 serviceClass = 0;
-    if (args.size() != 2 || !parseHandle(args[1], &serviceClass))
+    std::vector<BTUINT8> param(772, 0);  // room for the largest parameter block
+    if (args.size() < 2 || !parseHandle(args[1], &serviceClass))
         return usage("connect takes a DEVICE and a service CLASS (e.g. 0x1106)");
+    if (!portOption(args, serviceClass, param))
+        return usage("connect takes --port N (1 to 65535) only after a serial port or dial-up CLASS (0x1101, 0x1103)");
     BTDEVHDL device = knownDevice(args[0]);
     if (!device) return 1;
-    std::vector<BTUINT8> param(772, 0);  // room for the largest parameter block
     BTCONNHDL connection = 0;
     BTRESULT r = Btsdk_ConnectEx(device, static_cast<BTUINT16>(serviceClass), param.data(), &connection);
     if (r != BTSDK_OK) return fail("cannot connect to " + args[0], r);
-    std::printf("connection %u\n", connection);
+    std::string line = btclass::isSerialType(serviceClass) ? serialLineOf(connection) : std::string();
+    std::printf("connection %u%s%s\n", connection, line.empty() ? "" : " on ", line.c_str());
     return 0;
 }
 
@@ -105,8 +124,10 @@ int connections(const Args&) {
     BtsdkConnectionProperty p{};
     while (BTCONNHDL connection = Btsdk_EnumConnection(enumeration, &p)) {
         const char* direction = (p.flags & 3) == 1 ? "in " : "out";
-        std::printf("%-4u %s device %-4u 0x%04X  %6us  %u bytes in, %u out\n", connection, direction,
-                    p.device, p.service_class, p.duration_ms / 1000, p.received_bytes, p.sent_bytes);
+        std::string line = btclass::isSerialType(p.service_class) ? serialLineOf(connection) : std::string();
+        std::printf("%-4u %s device %-4u 0x%04X  %6us  %u bytes in, %u out%s%s\n", connection, direction,
+                    p.device, p.service_class, p.duration_ms / 1000, p.received_bytes, p.sent_bytes,
+                    line.empty() ? "" : "  on ", line.c_str());
     }
     BTRESULT r = Btsdk_EndEnumConnection(enumeration);
     return r == BTSDK_OK ? 0 : fail("cannot list the connections", r);
@@ -118,9 +139,13 @@ const Command kServiceCommands[] = {
     {"services", "DEVICE", "browse a device's services and list them", services},
     {"servers", "", "list the local servers and their status", servers},
     {"server", "start|stop HANDLE", "start or stop a local server", server},
-    {"connect", "DEVICE CLASS", "connect to a device's service of that class", connect},
+    {"connect", "DEVICE CLASS [--port N]",
+     "connect to a device's service of that class; a serial port or\n"
+     "dial-up connection (0x1101, 0x1103) shows the device that a\n"
+     "terminal program opens, on COM port N if given",
+     connect},
     {"disconnect", "CONN", "close a connection", disconnect},
-    {"connections", "", "list the open connections", connections},
+    {"connections", "", "list the open connections, serial ones with their device", connections},
     {nullptr, nullptr, nullptr, nullptr},
 };
 

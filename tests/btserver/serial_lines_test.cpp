@@ -2,15 +2,13 @@
 // program uses them: the phone's serial port echoes, its dial-up service is a modem, a
 // device connecting to a local serial server gets one too, and each link goes with its
 // connection.
-#include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "serial_terminal.h"
 #include "service_world.h"
 #include "temporary_dir.h"
 
@@ -18,6 +16,7 @@ using bttest::Answer;
 using bttest::Bytes;
 using bttest::callArea;
 using bttest::word32;
+using corvtest::readUntil;
 
 namespace {
 
@@ -30,32 +29,7 @@ bool linked(uint32_t port) {
     return lstat(devicePath(port).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
-// The device opened in raw mode, as a terminal program opens it; -1 on failure.
-int openTerminal(uint32_t port) {
-    int fd = open(devicePath(port).c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    termios mode{};
-    if (fd >= 0 && tcgetattr(fd, &mode) == 0) {
-        cfmakeraw(&mode);
-        tcsetattr(fd, TCSANOW, &mode);
-    }
-    return fd;
-}
-
-// What the terminal reads until the text ends with `end` or two seconds pass.
-std::string readUntil(int fd, const std::string& end) {
-    std::string got;
-    pollfd wait{fd, POLLIN, 0};
-    while (got.size() < end.size() || got.compare(got.size() - end.size(), end.size(), end) != 0) {
-        if (poll(&wait, 1, 2000) <= 0)
-            break;
-        char buffer[256];
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        got.append(buffer, static_cast<size_t>(n));
-    }
-    return got;
-}
+int openTerminal(uint32_t port) { return corvtest::openTerminal(devicePath(port)); }
 
 uint32_t connectOnPort(uint32_t serviceClass, uint8_t port) {
     Bytes block = {8, 0, 0, 0, 0, 0, port, 0};

@@ -9,6 +9,9 @@
 #include <QTreeWidget>
 #include <QWidget>
 
+#include <atomic>
+#include <thread>
+
 namespace hosttest {
 
 std::string scenario(const char* file) { return std::string(CORVANE_SCENARIOS_DIR "/") + file; }
@@ -29,6 +32,27 @@ bool waitUntil(const std::function<bool()>& cond, int timeoutMs) {
     return true;
 }
 
+<<<<<<< HEAD
+=======
+unsigned int callOffThread(const std::function<unsigned int()>& call) {
+    std::atomic<bool> done{false};
+    unsigned int result = 0;
+    std::thread client([&] {
+        result = call();
+        done = true;
+    });
+    waitUntil([&] { return done.load(); }, 60000);
+    client.join();
+    return result;
+}
+
+QWidget* visibleWindow(const QString& objectName) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == objectName && widget->isVisible()) return widget;
+    return nullptr;
+}
+
+>>>>>>> h-sb
 QStringList names(const QListWidget* list) {
     QStringList all;
     for (int i = 0; i < list->count(); ++i) all.append(list->item(i)->text());
@@ -39,6 +63,12 @@ QListWidgetItem* itemNamed(const QListWidget* list, const QString& name) {
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text() == name) return list->item(i);
     return nullptr;
+}
+
+QString rowText(const QTreeWidget* view, unsigned int handle, int column) {
+    for (int i = 0; i < view->topLevelItemCount(); ++i)
+        if (view->topLevelItem(i)->data(0, Qt::UserRole).toUInt() == handle) return view->topLevelItem(i)->text(column);
+    return {};
 }
 
 unsigned int serverNamed(const QWidget* window, const QString& className) {

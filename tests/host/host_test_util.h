@@ -13,6 +13,7 @@
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QTreeWidget;
 class QWidget;
 
 namespace hosttest {
@@ -27,9 +28,16 @@ std::string scenario(const char* file);
 // Runs the application's events until cond is true or timeoutMs passed; returns cond().
 bool waitUntil(const std::function<bool()>& cond, int timeoutMs = 5000);
 
+// Runs a blocking client-library call on a thread of its own while the user-interface
+// thread goes on dispatching the library's signals; returns the call's result.
+unsigned int callOffThread(const std::function<unsigned int()>& call);
+
 // The texts of the list's items in their order, and the item with this text (or null).
 QStringList names(const QListWidget* list);
 QListWidgetItem* itemNamed(const QListWidget* list, const QString& name);
+
+// The text in the column of the tree's row whose first column keeps the handle (empty: none).
+QString rowText(const QTreeWidget* view, unsigned int handle, int column);
 
 // The handle of the window's local server listed under this class name (0: none).
 unsigned int serverNamed(const QWidget* window, const QString& className);

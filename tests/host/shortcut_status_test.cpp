@@ -5,9 +5,7 @@
 
 #include <QTreeWidget>
 
-#include <atomic>
 #include <functional>
-#include <thread>
 
 #include "corvclient/btsdk.h"
 #include "cvcommon/shortcut_helpers.h"
@@ -20,12 +18,7 @@ namespace {
 constexpr unsigned int kPhone = 1, kPhoneFileTransfer = 4;  // services_fast.ini
 constexpr int kStatusColumn = 2;
 
-QString statusOf(QTreeWidget* view, unsigned int shortcut) {
-    for (int i = 0; i < view->topLevelItemCount(); ++i)
-        if (view->topLevelItem(i)->data(0, Qt::UserRole).toUInt() == shortcut)
-            return view->topLevelItem(i)->text(kStatusColumn);
-    return {};
-}
+QString statusOf(QTreeWidget* view, unsigned int shortcut) { return hosttest::rowText(view, shortcut, kStatusColumn); }
 
 TEST(ShortcutStatus, TheRowFollowsTheShortcutsConnection) {
     corvtest::StandInService::instance().loadScenario(hosttest::scenario("services_fast.ini"));
@@ -44,11 +37,7 @@ TEST(ShortcutStatus, TheRowFollowsTheShortcutsConnection) {
     const Ending endings[] = {
         {"disconnected by a client",
          [shortcut](BTCONNHDL) {
-             std::atomic<int> result{-1};
-             std::thread client([&] { result = static_cast<int>(Btsdk_DisconnectShortCut(shortcut)); });
-             hosttest::waitUntil([&] { return result >= 0; });
-             client.join();
-             EXPECT_EQ(result, 0);
+             EXPECT_EQ(hosttest::callOffThread([shortcut] { return Btsdk_DisconnectShortCut(shortcut); }), 0u);
          }},
         {"its link dropped",
          [](BTCONNHDL connection) {
@@ -59,11 +48,7 @@ TEST(ShortcutStatus, TheRowFollowsTheShortcutsConnection) {
         SCOPED_TRACE(ending.how);
         // Another client connects; the user-interface thread dispatches the library's signals.
         BTCONNHDL connection = 0;
-        std::atomic<int> result{-1};
-        std::thread client([&] { result = static_cast<int>(Btsdk_ConnectShortCutEx(shortcut, nullptr, &connection)); });
-        hosttest::waitUntil([&] { return result >= 0; });
-        client.join();
-        ASSERT_EQ(result, 0);
+        ASSERT_EQ(hosttest::callOffThread([&] { return Btsdk_ConnectShortCutEx(shortcut, nullptr, &connection); }), 0u);
         EXPECT_TRUE(hosttest::waitUntil([&] { return statusOf(view, shortcut) == QStringLiteral("Connected"); }))
             << statusOf(view, shortcut).toStdString();
         ending.end(connection);

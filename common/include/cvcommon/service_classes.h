@@ -13,4 +13,9 @@ constexpr unsigned short kPanUser = 0x1115;
 constexpr unsigned short kPanAccessPoint = 0x1116;
 constexpr unsigned short kPanGroup = 0x1117;
 
+// Serial port and dial-up connections carry a serial line: a COM port and its device.
+constexpr bool isSerialType(unsigned int serviceClass) {
+    return serviceClass == kSerialPort || serviceClass == kDialupNetworking;
+}
+
 }  // namespace btclass
