@@ -32,8 +32,6 @@ bool waitUntil(const std::function<bool()>& cond, int timeoutMs) {
     return true;
 }
 
-<<<<<<< HEAD
-=======
 unsigned int callOffThread(const std::function<unsigned int()>& call) {
     std::atomic<bool> done{false};
     unsigned int result = 0;
@@ -46,13 +44,6 @@ unsigned int callOffThread(const std::function<unsigned int()>& call) {
     return result;
 }
 
-QWidget* visibleWindow(const QString& objectName) {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == objectName && widget->isVisible()) return widget;
-    return nullptr;
-}
-
->>>>>>> h-sb
 QStringList names(const QListWidget* list) {
     QStringList all;
     for (int i = 0; i < list->count(); ++i) all.append(list->item(i)->text());
