@@ -85,7 +85,7 @@ TEST(SerialLines, ASerialServerInUseNamesTheDevicesOfItsConnections) {
     ASSERT_TRUE(view);
     const unsigned int server = hosttest::serverNamed(&window, serialPort);
     ASSERT_EQ(Btsdk_StartServer(server), 0u);
-    // Connections without a port of their server's take the free ones from 3 on.
+    // The first connection takes its server's port (9), the next the first free one from 3 on.
     struct Step {
         const char* id;
         BTDEVHDL remote;
@@ -93,9 +93,9 @@ TEST(SerialLines, ASerialServerInUseNamesTheDevicesOfItsConnections) {
         QString status;
     };
     const Step steps[] = {
-        {"phone", kPhone, true, QStringLiteral("Connected on ") + device(3)},
-        {"laptop", kLaptop, true, QStringLiteral("Connected on %1, %2").arg(device(3), device(4))},
-        {"phone", kPhone, false, QStringLiteral("Connected on ") + device(4)},
+        {"phone", kPhone, true, QStringLiteral("Connected on ") + device(9)},
+        {"laptop", kLaptop, true, QStringLiteral("Connected on %1, %2").arg(device(9), device(3))},
+        {"phone", kPhone, false, QStringLiteral("Connected on ") + device(3)},
         {"laptop", kLaptop, false, QStringLiteral("Idle")},
     };
     for (const Step& step : steps) {
