@@ -19,7 +19,8 @@ namespace {
 
 enum Column { kClass, kStatus };
 
-// A server shows under the name of its class; its own name leads its tool-tip.
+// A server shows under the name of its class (a serial one with its device); its own name
+// leads its tool-tip.
 QTreeWidgetItem* serverItem(BTSVCHDL server, const BtsdkLocalServerAttr& attr) {
     auto* item = new QTreeWidgetItem;
     QString status, className, tip;
@@ -27,8 +28,11 @@ QTreeWidgetItem* serverItem(BTSVCHDL server, const BtsdkLocalServerAttr& attr) {
     CvCm_GetSvcDisplayName(attr.service_class, &className);
     BTUINT16 state = 0;
     Btsdk_GetServerStatus(server, &state);
-    if (btclass::isSerialType(attr.service_class) && state == BTSDK_SERVER_IN_USE)
-        status = withSerialDevices(status, serialDevicesOfServer(server));
+    if (btclass::isSerialType(attr.service_class)) {
+        // Two serial servers differ by their port, the name of their device.
+        if (const BTUINT16 port = Btsdk_GetServerPort(server)) className += QStringLiteral(" (ttyB%1)").arg(port);
+        if (state == BTSDK_SERVER_IN_USE) status = withSerialDevices(status, serialDevicesOfServer(server));
+    }
     item->setIcon(kClass, profileIcon(attr.service_class, state == BTSDK_SERVER_IN_USE));
     item->setText(kClass, className);
     item->setText(kStatus, status);

@@ -66,7 +66,9 @@ unsigned int serverNamed(const QWidget* window, const QString& className) {
     auto* servers = window->findChild<QTreeWidget*>(QStringLiteral("serverList"));
     for (int i = 0; servers && i < servers->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = servers->topLevelItem(i);
-        if (row->text(0) == className) return row->data(0, Qt::UserRole).toUInt();
+        // A serial server's name ends in its device: " (ttyB3)".
+        if (row->text(0) == className || row->text(0).startsWith(className + QStringLiteral(" (ttyB")))
+            return row->data(0, Qt::UserRole).toUInt();
     }
     return 0;
 }

@@ -85,6 +85,7 @@ TEST(SerialLines, ASerialServerInUseNamesTheDevicesOfItsConnections) {
     ASSERT_TRUE(view);
     const unsigned int server = hosttest::serverNamed(&window, serialPort);
     ASSERT_EQ(Btsdk_StartServer(server), 0u);
+    EXPECT_EQ(hosttest::rowText(view, server, 0), serialPort + QStringLiteral(" (ttyB9)"));  // its port
     // The first connection takes its server's port (9), the next the first free one from 3 on.
     struct Step {
         const char* id;
