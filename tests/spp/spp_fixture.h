@@ -9,8 +9,8 @@
 namespace spptest {
 
 // spp_world.ini
-constexpr unsigned int kPhone = 1, kDongle = 2, kGsm = 3, kPhoneEcho = 4, kPhoneSecond = 5, kDongleSpp = 6,
-                       kDongleStale = 7, kGsmModem = 8, kServerSpp = 9;
+constexpr unsigned int kPhone = 1, kDongle = 2, kPhoneEcho = 3, kPhoneSecond = 4, kDongleSpp = 5, kDongleStale = 6,
+                       kServerSpp = 7;
 const QString kName = QStringLiteral("Bluetooth Serial Port");
 
 class SppPlugin : public pktest::PluginTest {

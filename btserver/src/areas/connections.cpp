@@ -48,14 +48,15 @@ Connection& addConnection(World& world, uint32_t device, uint32_t service, uint1
 }
 
 // The result of connecting to the device's service of the class now; the service on success.
-uint32_t reach(World& world, uint32_t handle, uint16_t serviceClass, uint32_t port,
-               const RemoteService*& found) {
+uint32_t reach(World& world, uint32_t handle, uint16_t serviceClass, uint32_t serviceHandle,
+               uint32_t port, const RemoteService*& found) {
     RemoteDevice* device = world.knownDevice(handle);
     if (!device)
         return kResultUnknownHandle;
     if (!device->inRange)
         return kResultOutOfRange;
-    found = device->serviceOfClass(serviceClass);
+    found = serviceHandle ? device->serviceWithHandle(serviceHandle, serviceClass)
+                          : device->serviceOfClass(serviceClass);
     if (!found)
         return kResultNoService;
     if (port != 0 && portInUse(world, port))
@@ -112,14 +113,15 @@ uint32_t connectIncoming(Service& service, uint32_t device, uint32_t server, std
 }
 
 bool connectService(Service& service, uint32_t device, uint16_t serviceClass, uint32_t port,
-                    std::function<void(uint32_t connection, uint32_t result)> done) {
+                    std::function<void(uint32_t connection, uint32_t result)> done,
+                    uint32_t serviceHandle) {
     if (!service.world().knownDevice(device))
         return false;
     World* world = &service.world();  // the world object stays, its value is reset
     Service* s = &service;
     service.timers().after(world->timing.connectMs, [=] {
         const RemoteService* found = nullptr;
-        uint32_t result = reach(*world, device, serviceClass, port, found);
+        uint32_t result = reach(*world, device, serviceClass, serviceHandle, port, found);
         uint32_t handle =
             result == kResultOk
                 ? addConnection(*world, device, found->handle, serviceClass, false, port).handle

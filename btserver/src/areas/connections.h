@@ -20,7 +20,8 @@ struct World;
 // The COM port that a connect parameter block asks for: the 16-bit word at offset 6 of
 // the 8-byte block of a serial-type class; 0 (the next free port) otherwise.
 uint32_t requestedPort(uint16_t serviceClass, const Bytes& parameters);
-// Connects to the known device's service of the class after the scenario's while, then
+// Connects to the known device's service of the class (the one of that handle when
+// `serviceHandle` is not 0, as a shortcut names it) after the scenario's while, then
 // calls `done` with the new connection (0 when none) and the result: 5 when the device is
 // out of range, 9 when it offers no service of the class, 1 when the service does not
 // answer, 3 when another connection has the port asked for. A serial-type connection gets
@@ -28,7 +29,8 @@ uint32_t requestedPort(uint16_t serviceClass, const Bytes& parameters);
 // "connection_complete_ind" (connection). False, starting nothing, when the device is
 // unknown.
 bool connectService(Service& service, uint32_t device, uint16_t serviceClass, uint32_t port,
-                    std::function<void(uint32_t connection, uint32_t result)> done);
+                    std::function<void(uint32_t connection, uint32_t result)> done,
+                    uint32_t serviceHandle = 0);
 // Why the device cannot connect to the local server (none such, stopped, the device out
 // of range), or empty when it can.
 std::string incomingRefusal(World& world, uint32_t device, uint32_t server);

@@ -15,8 +15,8 @@
 // - Lists give at most `max` handles and count those given; max 0 gives none and counts
 //   every shortcut that fits. Their result is 4 when the connection or device they name
 //   is unknown, or the service is not the device's, else 0.
-// - The parameter block of connect_shortcut_ex is the profile's; the connection does not
-//   read it.
+// - connect_shortcut and connect_shortcut_ex reach the shortcut's own service; of the
+//   parameter block of connect_shortcut_ex a serial-type connection reads its COM port.
 #include <algorithm>
 #include <functional>
 
@@ -183,7 +183,7 @@ void connect(Service& service, const CallPtr& call, bool extended) {
     };
     uint32_t port = extended ? requestedPort(shortcut->serviceClass, bytesArg(call, 1)) : 0;
     shortcut->connecting =
-        connectService(service, shortcut->device, shortcut->serviceClass, port, done);
+        connectService(service, shortcut->device, shortcut->serviceClass, port, done, shortcut->service);
     if (!shortcut->connecting)
         answer(0, kResultUnknownHandle);
 }

@@ -82,6 +82,13 @@ struct RemoteDevice {
                 return &service;
         return nullptr;
     }
+    // The device's service of that handle and class, or null.
+    const RemoteService* serviceWithHandle(uint32_t serviceHandle, uint16_t serviceClass) const {
+        for (const RemoteService& service : services)
+            if (service.handle == serviceHandle && service.serviceClass == serviceClass)
+                return &service;
+        return nullptr;
+    }
 };
 
 }  // namespace btserver
