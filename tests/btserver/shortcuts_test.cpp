@@ -512,6 +512,25 @@ TEST_F(Shortcuts, SurviveARestartOfTheService) {
     EXPECT_EQ(all(), (Handles{keys, files, next}));  // the watch's is gone for good
 }
 
+TEST_F(Shortcuts, OneOfTwoServicesOfAClassKeepsItsShortcutAcrossARestart) {
+    // The fast world with a second serial port on the phone, numbered after every other;
+    // its folder of files named from the copy's place.
+    const std::string world = service.stateDir() + "/two-serial-ports.ini";
+    {
+        std::ifstream fast(CORVANE_SCENARIOS_DIR "/services_fast.ini");
+        std::ofstream out(world);
+        for (std::string line; std::getline(fast, line);)
+            out << (line.rfind("Files=", 0) == 0 ? "Files=" CORVANE_SCENARIOS_DIR "/" + line.substr(6) : line)
+                << "\n";
+        out << "\n[Service phone/second]\nClass=0x1101\nName=Serial Port 2\n";
+    }
+    constexpr uint32_t kPhoneSecondSpp = 14;
+    service.loadScenario(world);
+    uint32_t second = create("Second port", kPhoneSecondSpp);
+    restart(world.c_str());
+    EXPECT_EQ(word32(stored(second), 12), kPhoneSecondSpp);  // not the phone's first port
+}
+
 TEST_F(Shortcuts, AResetLeavesNoneAndStoresThat) {
     create("Files", bttest::kPhoneFtp);
     create("Push", bttest::kPhoneOpp);

@@ -48,11 +48,14 @@ bool parseLine(const std::string& line, StoredShortcut& out) {
            image.size() == kShortcutHeaderBytes + out.shortcut.block.size();
 }
 
-// The stored shortcut bound to the world's device and service, or false when the world
-// has no device of its address or the device no service of its class.
+// The stored shortcut bound to the world's device and service (the one it names when the
+// device still has it, else the first of its class), or false when the world has no
+// device of its address or the device no service of its class.
 bool bind(World& world, const BdAddr& address, Shortcut& shortcut) {
     for (const RemoteDevice& device : world.devices) {
-        const RemoteService* service = device.serviceOfClass(shortcut.serviceClass);
+        const RemoteService* service = device.serviceWithHandle(shortcut.service, shortcut.serviceClass);
+        if (!service)
+            service = device.serviceOfClass(shortcut.serviceClass);
         if (device.address != address || !service)
             continue;
         shortcut.device = device.handle;
