@@ -49,6 +49,8 @@ QTreeWidgetItem* serverItem(BTSVCHDL server, const BtsdkLocalServerAttr& attr) {
 
 ServerList::ServerList(QTreeWidget* view, ProfileWindows* windows) : QObject(view), view_(view), windows_(windows) {
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A narrow column keeps both ends of a name: the class and a serial server's device.
+    view_->setTextElideMode(Qt::ElideMiddle);
     connect(view_, &QTreeWidget::customContextMenuRequested, this, &ServerList::showMenu);
     connect(view_, &QTreeWidget::itemDoubleClicked, this, &ServerList::runDefaultAction);
 }
