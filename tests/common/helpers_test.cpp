@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "corvclient/btsdk.h"
@@ -123,9 +124,18 @@ TEST_F(Helpers, ASerialConnectionsDeviceIsFoundWhereTheServicePublishedIt) {
     BTUINT8 param[8] = {8, 0, 0, 0, 0, 0, 7, 0};  // size, then the COM port at offset 6
     BTCONNHDL connection = 0;
     ASSERT_EQ(Btsdk_ConnectShortCutEx(serial, param, &connection), BTSDK_OK);
-    EXPECT_EQ(CvCm_GetSerialDevicePath(7).toStdString(), service.deviceDir() + "/ttyB7");
+    const std::string published = service.deviceDir() + "/ttyB7";
+    EXPECT_EQ(CvCm_GetSerialDevicePath(7).toStdString(), published);
     ASSERT_EQ(Btsdk_Disconnect(connection), BTSDK_OK);
-    EXPECT_EQ(CvCm_GetSerialDevicePath(7).toStdString(), "/dev/ttyB7");  // none published
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(published)));
+    // Where the next one will be, the service's folder being known; else /dev.
+    EXPECT_EQ(CvCm_GetSerialDevicePath(7).toStdString(), published);
+    const char* given = std::getenv("CORVANE_DEVICE_DIR");
+    ASSERT_NE(given, nullptr);  // the harness tells its clients the service's folder
+    const std::string chosen = given;
+    unsetenv("CORVANE_DEVICE_DIR");
+    EXPECT_EQ(CvCm_GetSerialDevicePath(7).toStdString(), "/dev/ttyB7");
+    setenv("CORVANE_DEVICE_DIR", chosen.c_str(), 1);
 }
 
 TEST_F(Helpers, CreateShortcutFindsOrMakesAndGivesHidItsPnpHeader) {

@@ -22,9 +22,6 @@ namespace {
 
 class Connect : public SppPlugin {
 protected:
-    QString portPath(int port) const {
-        return QString::fromStdString(service.deviceDir()) + QStringLiteral("/ttyB%1").arg(port);
-    }
     size_t connects() { return callsOf("connect_shortcut_ex").size(); }
 };
 

@@ -18,6 +18,10 @@ protected:
     void SetUp() override;
 
     static unsigned int shortcutTo(unsigned int device, unsigned int service);
+    // The port's device in the service's device folder, where the plug-in's texts find it.
+    QString portPath(int port) const {
+        return QString::fromStdString(service.deviceDir()) + QStringLiteral("/ttyB%1").arg(port);
+    }
     // Triggers the entry whose text starts with the prefix; the box that came, answered OK.
     static corvtest::ModalAnswer trigger(const QList<QAction*>& list, const QString& prefix);
     // Connects the shortcut through its entry and waits for the end; the warning that came.

@@ -35,8 +35,8 @@ TEST_F(Servers, StartUpRegistersTwoRunningServersListedByTheirDevices) {
     const std::vector<unsigned int> servers = start();
     ASSERT_EQ(servers.size(), 2u);
     ASSERT_EQ(Btsdk_StopServer(servers[1]), BTSDK_OK);
-    const QString disable = QStringLiteral("&Disable ") + kName, dev0 = QStringLiteral(" /dev/ttyB0"),
-                  dev3 = QStringLiteral(" /dev/ttyB3"), dev4 = QStringLiteral(" /dev/ttyB4");
+    const QString disable = QStringLiteral("&Disable ") + kName, dev0 = QLatin1Char(' ') + portPath(0),
+                  dev3 = QLatin1Char(' ') + portPath(3), dev4 = QLatin1Char(' ') + portPath(4);
     EXPECT_EQ(texts(ProfilePlugMng::GetLocalSvrActionList(kServerSpp)),
               (QStringList{disable + dev0, disable + dev3, QStringLiteral("&Enable ") + kName + dev4,
                            QStringLiteral("&Status") + dev0, QStringLiteral("&Status") + dev3,
@@ -63,7 +63,7 @@ TEST_F(Servers, EnableAndDisableWriteTheStatusOfTheSectionOfTheirPort) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.server);
         const QString text = QString::fromLatin1(row.entry) + QLatin1Char(' ') + kName +
-                             QStringLiteral(" /dev/ttyB%1").arg(Btsdk_GetServerPort(row.server));
+                             QLatin1Char(' ') + portPath(Btsdk_GetServerPort(row.server));
         service.clearCalls();
         trigger(ProfilePlugMng::GetLocalSvrActionList(row.server), text);
         EXPECT_EQ(status(row.server), row.status);
@@ -86,8 +86,8 @@ TEST_F(Servers, ThePropertyDialogShowsTheDeviceAndWritesTheSecurity) {
             dialog->findChild<QCheckBox*>(QStringLiteral("checkBox_SecureConnection"))->click();
         });
     EXPECT_TRUE(answer.pressed);
-    EXPECT_EQ(title, kName + QStringLiteral(" Properties /dev/ttyB3"));
-    EXPECT_EQ(port, QStringLiteral("/dev/ttyB3"));
+    EXPECT_EQ(title, kName + QStringLiteral(" Properties ") + portPath(3));
+    EXPECT_EQ(port, portPath(3));
     ASSERT_EQ(Btsdk_GetServerAttributes(server, &attr), BTSDK_OK);
     EXPECT_EQ(attr.security, toggled);
 }

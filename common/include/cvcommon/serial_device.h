@@ -8,5 +8,6 @@
 #include "cvcommon_api.h"
 
 // The first existing "ttyB<port>" of $CORVANE_DEVICE_DIR, /dev, $XDG_RUNTIME_DIR/corvane/dev
-// and /tmp/corvane-<uid>/dev (the service's own order); "/dev/ttyB<port>" when none exists.
+// and /tmp/corvane-<uid>/dev (the service's own order). While none exists (a server no
+// device uses yet): "ttyB<port>" in $CORVANE_DEVICE_DIR when set, else in /dev.
 CVCOMMON_API QString CvCm_GetSerialDevicePath(int port);
