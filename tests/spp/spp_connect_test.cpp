@@ -1,13 +1,12 @@
 // Connecting serial-port shortcuts through the plug-in: the refusals, the port kept in the
 // shortcut and shown in its entries, the retry through a fresh browse, and the serial line
 // itself, opened as a terminal program opens it.
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QTest>
 
 #include <functional>
 
@@ -15,6 +14,8 @@
 #include "cvcommon/profile_ini.h"
 #include "cvcommon/serial_device.h"
 #include "cvcommon/shortcut_helpers.h"
+#include "profilekit/profile_status_class.h"
+#include "serial_terminal.h"
 #include "spp_fixture.h"
 
 namespace spptest {
@@ -24,19 +25,6 @@ class Connect : public SppPlugin {
 protected:
     size_t connects() { return callsOf("connect_shortcut_ex").size(); }
 };
-
-// Up to `expected` bytes, each read waiting at most 5 s.
-std::string readFor(int fd, size_t expected) {
-    std::string got;
-    char bytes[256];
-    pollfd ready{fd, POLLIN, 0};
-    while (got.size() < expected && poll(&ready, 1, 5000) > 0) {
-        const ssize_t n = read(fd, bytes, sizeof bytes);
-        if (n <= 0) break;
-        got.append(bytes, size_t(n));
-    }
-    return got;
-}
 
 // The shortcut's connect entry, made while it was idle, is triggered again once it is
 // connected.
@@ -117,8 +105,8 @@ TEST_F(Connect, AFailedConnectIsRetriedWithTheShortcutOfAFreshBrowse) {
     }
 }
 
-// Echo sends every byte back, the modem answers AT; the connection counts both ways, and
-// the device goes with the disconnect.
+// Echo sends every byte back, the modem answers AT; the shortcut's status window counts
+// both ways, and the device goes with the disconnect.
 TEST_F(Connect, TheSerialLineCarriesBytesToTheFarEndAndBack) {
     struct Row {
         unsigned int device, service;
@@ -131,24 +119,21 @@ TEST_F(Connect, TheSerialLineCarriesBytesToTheFarEndAndBack) {
         ASSERT_FALSE(connectShortcut(shortcut).came);
         const QString path = CvCm_GetSerialDevicePath(5);
         ASSERT_EQ(path, portPath(5));
-        const int fd = open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY);
+        ProfileStatusClass status(shortcut, true);
+        status.show();
+        const int fd = corvtest::openTerminal(path.toStdString());
         ASSERT_GE(fd, 0);
-        termios mode{};
-        ASSERT_EQ(tcgetattr(fd, &mode), 0);
-        cfmakeraw(&mode);
-        ASSERT_EQ(tcsetattr(fd, TCSANOW, &mode), 0);
         ASSERT_EQ(write(fd, row.sent.data(), row.sent.size()), ssize_t(row.sent.size()));
-        EXPECT_EQ(readFor(fd, row.answer.size()), row.answer);
+        EXPECT_EQ(corvtest::readUntil(fd, row.answer), row.answer);
         close(fd);
 
-        BtsdkShortcutProperty property{};
-        property.shortcut = shortcut;
-        ASSERT_TRUE(CvCm_ReadShortcutProperty(&property));
-        BtsdkConnectionProperty counters{};
-        EXPECT_TRUE(corvtest::waitFor([&] {
-            return Btsdk_GetConnectionProperty(property.connection, &counters) == BTSDK_OK &&
-                   counters.sent_bytes == row.sent.size() && counters.received_bytes == row.answer.size();
-        })) << counters.sent_bytes << " sent, " << counters.received_bytes << " received";
+        auto* sent = status.findChild<QLabel*>(QStringLiteral("label_SentBytes"));
+        auto* received = status.findChild<QLabel*>(QStringLiteral("label_ReceivedBytes"));
+        ASSERT_TRUE(sent && received);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return sent->text() == QString::number(row.sent.size()) &&
+                   received->text() == QString::number(row.answer.size());
+        })) << qPrintable(sent->text()) << " sent, " << qPrintable(received->text()) << " received";
 
         trigger(ProfilePlugMng::GetRemoteActionListByShortcut(shortcut), QStringLiteral("&Disconnect"));
         EXPECT_FALSE(CvCm_IsShortcutConnected(shortcut));
