@@ -14,6 +14,7 @@
 #include "cvcommon/service_classes.h"
 #include "cvcommon/shortcut_helpers.h"
 #include "ftpproperty_class.h"
+#include "profilekit/connection_scan.h"
 #include "profilekit/modal_dialog.h"
 #include "profilekit/profile_status_class.h"
 #include "profilekit/received_file.h"
@@ -206,14 +207,10 @@ void BtFtp::handleMainWndClose(QWidget* pWnd) {
 }
 
 void BtFtp::PerformPostDisc() {
-    BTCONNHDL connections[32] = {};
-    const BTUINT32 count = Btsdk_GetAllOutgoingConnections(connections, 32);
-    for (BTUINT32 i = 0; i < count && i < 32; ++i) {
-        BtsdkConnectionProperty property{};
-        if (Btsdk_GetConnectionProperty(connections[i], &property) == BTSDK_OK &&
-            property.service_class == btclass::kFileTransfer)
-            return;
-    }
+    if (AnyConnection(ConnectionSide::Outgoing, [](const BtsdkConnectionProperty& connection) {
+            return connection.service_class == btclass::kFileTransfer;
+        }))
+        return;
     closeClientDlg();
 }
 

@@ -7,14 +7,9 @@
 #include "cvcommon/profile_plugin.h"
 #include "cvcommon/service_classes.h"
 #include "cvcommon/shortcut_helpers.h"
+#include "profilekit/connection_scan.h"
 #include "profilekit/entry_guard.h"
 #include "sppproperty_class.h"
-
-namespace {
-
-constexpr BTUINT32 kMaxConnections = 32;
-
-}  // namespace
 
 CV_PLUGIN_EXPORT void InitProfile(QWidget* parent) {
     if (!BtSpp::s_pThis) BtSpp::s_pThis = new BtSpp(parent);
@@ -91,15 +86,9 @@ CV_PLUGIN_EXPORT bool isServerRelatedIncomingConnectionExist(unsigned int) {
     return guarded(
         BtSpp::s_pThis,
         [] {
-            BTCONNHDL connections[kMaxConnections] = {};
-            const BTUINT32 count = Btsdk_GetAllIncomingConnections(connections, kMaxConnections);
-            for (BTUINT32 i = 0; i < count && i < kMaxConnections; ++i) {
-                BtsdkConnectionProperty property{};
-                if (Btsdk_GetConnectionProperty(connections[i], &property) == BTSDK_OK &&
-                    property.service_class == btclass::kSerialPort)
-                    return true;
-            }
-            return false;
+            return AnyConnection(ConnectionSide::Incoming, [](const BtsdkConnectionProperty& connection) {
+                return connection.service_class == btclass::kSerialPort;
+            });
         },
         false);
 }
@@ -111,15 +100,10 @@ CV_PLUGIN_EXPORT bool isShortcutRelatedConnectionExist(unsigned int shortcut) {
             BtsdkShortcutProperty shortcutProperty{};
             shortcutProperty.shortcut = shortcut;
             if (!CvCm_ReadShortcutProperty(&shortcutProperty)) return false;
-            BTCONNHDL connections[kMaxConnections] = {};
-            const BTUINT32 count = Btsdk_GetAllOutgoingConnections(connections, kMaxConnections);
-            for (BTUINT32 i = 0; i < count && i < kMaxConnections; ++i) {
-                BtsdkConnectionProperty property{};
-                if (Btsdk_GetConnectionProperty(connections[i], &property) == BTSDK_OK &&
-                    property.device == shortcutProperty.device && property.service_class == btclass::kSerialPort)
-                    return true;
-            }
-            return false;
+            return AnyConnection(ConnectionSide::Outgoing, [&](const BtsdkConnectionProperty& connection) {
+                return connection.device == shortcutProperty.device &&
+                       connection.service_class == btclass::kSerialPort;
+            });
         },
         false);
 }

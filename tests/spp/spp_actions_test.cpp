@@ -3,6 +3,7 @@
 #include <QLibrary>
 
 #include "corvclient/btsdk.h"
+#include "cvcommon/profile_plug_mng.h"
 #include "cvcommon/profile_plugin.h"
 #include "spp_fixture.h"
 
@@ -41,6 +42,21 @@ TEST_F(Actions, RelatedShortcutsAreTheDevicesSerialPortsWhateverClassIsAsked) {
         ASSERT_EQ(related(kPhone, svcClass, shortcuts, 4), 2);
         EXPECT_EQ(std::vector<unsigned int>(shortcuts, shortcuts + 2), (std::vector<unsigned int>{echo, second}));
     }
+}
+
+// A shortcut relates to an outgoing serial connection of its device, whichever port; a
+// server to any incoming serial connection.
+TEST_F(Actions, ConnectionsRelateToTheirDevicesShortcutsAndToEveryServer) {
+    const unsigned int echo = shortcutTo(kPhone, kPhoneEcho), second = shortcutTo(kPhone, kPhoneSecond),
+                       dongle = shortcutTo(kDongle, kDongleSpp);
+    EXPECT_FALSE(ProfilePlugMng::isShortcutRelatedConnectionExist(echo));
+    ASSERT_FALSE(connectShortcut(echo).came);
+    for (const auto& [shortcut, related] : {std::pair{echo, true}, {second, true}, {dongle, false}})
+        EXPECT_EQ(ProfilePlugMng::isShortcutRelatedConnectionExist(shortcut), related) << shortcut;
+
+    EXPECT_FALSE(ProfilePlugMng::isServerRelatedIncomingConnectionExist(kServerSpp));
+    service.act("ConnectToServer", g_variant_new("(su)", "dongle", kServerSpp));
+    EXPECT_TRUE(corvtest::waitFor([] { return ProfilePlugMng::isServerRelatedIncomingConnectionExist(kServerSpp); }));
 }
 
 }  // namespace

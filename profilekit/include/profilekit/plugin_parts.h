@@ -23,6 +23,9 @@
 //                         connection's COM port in its connect parameter block and in
 //                         the shortcut's attribute block; WriteShortcutComPort().
 //                         [plugins/spp/working_thread.cpp]
+//   connection_scan.h     AnyConnection(): whether one of the first 32 incoming or outgoing
+//                         connections fits (related-connection entry points, disconnect
+//                         hooks). [plugins/spp/spp_entry.cpp; plugins/ftp/bt_ftp.cpp]
 //   server_switch.h       SwitchProfileServer(): a local server's Enable/Disable and the
 //                         "status" it leaves in the plug-in's settings section; the status
 //                         window's own switch and the section of a server's class.
@@ -71,6 +74,7 @@
 #pragma once
 
 #include "connect_progress.h"
+#include "connection_scan.h"
 #include "entry_guard.h"
 #include "modal_dialog.h"
 #include "object_push_slot.h"
