@@ -46,12 +46,12 @@ bool init_btsdk_client() {
         return false;
     }
     if (!remote_device_object)
-        remote_device_object = dbus_g_proxy_new_for_name(bus, kService, "/com/zel/corvane/Device",
-                                                         "com.zel.corvane.Device");
+        remote_device_object =
+            pm_proxy_new(bus, kService, "/com/zel/corvane/Device", "com.zel.corvane.Device");
     if (!remote_local_object)
         remote_local_object =
-            dbus_g_proxy_new_for_name(bus, kService, "/com/zel/corvane/btservice/btsdklocal",
-                                      "com.zel.corvane.btservice.btsdklocal");
+            pm_proxy_new(bus, kService, "/com/zel/corvane/btservice/btsdklocal",
+                         "com.zel.corvane.btservice.btsdklocal");
     dbus_g_connection_unref(bus);
     if (!remote_device_object || !remote_local_object) {
         pm_error("Failed to get name owner.\n");

@@ -4,6 +4,22 @@
 
 #include <mutex>
 
+namespace {
+
+std::mutex s_proxy_guard;
+
+}  // namespace
+
+DBusGProxy* pm_proxy_new(DBusGConnection* bus, const char* name, const char* path, const char* interface) {
+    std::lock_guard<std::mutex> hold(s_proxy_guard);
+    return dbus_g_proxy_new_for_name(bus, name, path, interface);
+}
+
+void pm_proxy_unref(DBusGProxy* proxy) {
+    std::lock_guard<std::mutex> hold(s_proxy_guard);
+    g_object_unref(proxy);
+}
+
 DBusGConnection* pm_system_bus(GError** error) {
     static std::mutex guard;
     std::lock_guard<std::mutex> hold(guard);

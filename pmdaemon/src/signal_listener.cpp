@@ -52,8 +52,8 @@ void* pm_connect_signal_to_server(void*) {
         pm_error("Can NOT get a system bus.error:%s.\n", error->message);
         g_error_free(error);
     } else {
-        proxy = dbus_g_proxy_new_for_name(
-            bus, "com.zel.corvane", "/com/zel/corvane/btservicecbk/btsdkcbk", kCallbackInterface);
+        proxy = pm_proxy_new(bus, "com.zel.corvane", "/com/zel/corvane/btservicecbk/btsdkcbk",
+                             kCallbackInterface);
     }
     if (bus && !proxy)
         pm_error("Can NOT request a proxy on %s!\n", kCallbackInterface);
@@ -69,7 +69,7 @@ void* pm_connect_signal_to_server(void*) {
                                     nullptr, nullptr);
         if (!g_pm_thread_exit)
             g_main_loop_run(loop);
-        g_object_unref(proxy);
+        pm_proxy_unref(proxy);
     }
     if (bus)
         dbus_g_connection_unref(bus);
