@@ -173,6 +173,8 @@ TEST_F(Send, ASecondSendWhileOneRunsIsRefused) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.sender);
         row.occupy();
+        // The plug-in's own send has connected before the second one is asked for.
+        EXPECT_TRUE(corvtest::waitFor([&] { return callsOf("connect_shortcut_ex").size() == 1u; }));
         QWidget* running = progressWindow();
         MessageWatch warnings;
         const corvtest::ModalAnswer answer = sendFile(shortcut, file);
